@@ -1,0 +1,205 @@
+#include "app/Widget.h"
+
+#include "app/AppLog.h"
+#include "app/Ui_Controler.h"
+#include "app/UserEvent.h"
+#include "devices/DeviceList.h"
+#include "view/SettingsStore.h"
+#include "view/myQQuickView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QMenu>
+
+#include <atomic>
+
+Q_LOGGING_CATEGORY(lcApp, "quorix.app")
+
+namespace {
+
+std::atomic_bool g_deviceConnected{false};
+
+const char kTrayMenuStyle[] =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+    "QMenu::indicator { width: 13px; height: 13px; } "
+    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+
+} // namespace
+
+bool Widget::deviceConnected()
+{
+    return g_deviceConnected.load();
+}
+
+void Widget::setDeviceConnected(bool connected)
+{
+    g_deviceConnected.store(connected);
+}
+
+Widget::Widget(QWidget* parent)
+    : QWidget(parent)
+{
+    m_hid.setOwner(this);
+    m_controller = new Ui_Controler();
+    m_controller->setupUi(this);
+    view()->setHid(&m_hid);
+    m_checkTimer.setInterval(kCheckInterval);
+    m_checkTimer.setSingleShot(true);
+    connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    createTrayIcon();
+}
+
+Widget::~Widget()
+{
+    m_hid.stopReader();
+    m_hid.waitForReader();
+    m_controller->deleteLater();
+}
+
+myQQuickView* Widget::view() const
+{
+    return m_controller->view();
+}
+
+void Widget::createTrayIcon()
+{
+    m_trayIcon = new QSystemTrayIcon(this);
+    auto* quit = new QAction(tr("Quit (&Q)"), this);
+    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+    auto* menu = new QMenu(this);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
+    m_trayIcon->setContextMenu(menu);
+    m_trayIcon->setToolTip(QStringLiteral("VELDRAN QUORIX MOUSE Q9"));
+    // From the data root, not the resources, so an installation can swap it.
+    m_trayIcon->setIcon(QIcon(QStringLiteral("./modules/img/logo.ico")));
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    m_trayIcon->setVisible(true);
+}
+
+bool Widget::trayAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void Widget::hideToTray()
+{
+    if (trayAvailable())
+        setVisible(false);
+    else
+        showMinimized();
+}
+
+void Widget::restoreWindow()
+{
+    setVisible(true);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void Widget::showBalloon(const QString& title, const QString& text, int msecs)
+{
+    if (m_trayIcon && trayAvailable())
+        m_trayIcon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
+    else
+        qCInfo(lcApp, "%s: %s", qPrintable(title), qPrintable(text));
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick && deviceConnected())
+        restoreWindow();
+}
+
+void Widget::receiveMessage(QString message)
+{
+    Q_UNUSED(message)
+    if (deviceConnected())
+        restoreWindow();
+}
+
+void Widget::exitSYS()
+{
+    m_hid.stopReader();
+    QCoreApplication::exit(0);
+}
+
+void Widget::deviceChangeNotified()
+{
+    // While a device is served its reader notices removal; passes run only when idle.
+    if (!m_hid.isReaderRunning())
+        m_checkTimer.start();
+}
+
+void Widget::checkDevice()
+{
+    QList<DeviceRecord> devices = DeviceList::read();
+    m_hid.setDevices(devices);
+    for (int j = 0; j < devices.size(); ++j) {
+        if (!devices[j].path.isEmpty() && m_hid.chkDeviceIsEnCode(j)) {
+            connectSequence(j);
+            return;
+        }
+    }
+    disconnectSequence();
+}
+
+void Widget::connectSequence(int index)
+{
+    Q_UNUSED(index)
+    qDebug("Device Connect");
+    view()->clearHidBusy();
+    setDeviceConnected(true);
+    showBalloon(QStringLiteral("Info"), QStringLiteral("Detect Device"), kBalloonMs);
+    view()->setEnabled(true);
+    view()->initUI();
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));
+}
+
+void Widget::disconnectSequence()
+{
+    qDebug("Device DisConnect");
+    setDeviceConnected(false);
+    hideToTray();
+}
+
+void Widget::customEvent(QEvent* event)
+{
+    if (event->type() == UserEvent::kType && static_cast<UserEvent*>(event)->eventCode == UserEvent::kRunUI)
+        view()->runUI();
+}
+
+QString Widget::controllerType() const
+{
+    return view()->settings().controllerType();
+}
+
+bool Widget::gunFlag() const
+{
+    return view()->settings().isGun();
+}
+
+void Widget::readerSetCurrentDPI(int stage)
+{
+    view()->setCurrentDPI(stage);
+}
+
+void Widget::readerShowBalloon(const QString& title, const QString& text, int msecs)
+{
+    QMetaObject::invokeMethod(this, [this, title, text, msecs] { showBalloon(title, text, msecs); },
+                              Qt::QueuedConnection);
+}
+
+void Widget::readerSetViewEnabled(bool enabled)
+{
+    QMetaObject::invokeMethod(this, [this, enabled] { view()->setEnabled(enabled); },
+                              Qt::QueuedConnection);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "protocol/HidOwner.h"
+#include "protocol/Hid_Thread.h"
+
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+class Ui_Controler;
+class myQQuickView;
+
+// The one top-level window: a frameless host whose whole surface is the view. It
+// owns the protocol object, the detection timer and the tray icon; the program
+// lives in the tray and quits only from the tray menu.
+class Widget : public QWidget, public HidOwner
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kCheckInterval = 2048;
+    static constexpr int kBalloonMs = 10000;
+
+    explicit Widget(QWidget* parent = nullptr);
+    ~Widget() override;
+
+    Hid_Thread& hid() { return m_hid; }
+    myQQuickView* view() const;
+    Ui_Controler* controller() const { return m_controller; }
+    QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
+    QTimer& checkTimer() { return m_checkTimer; }
+
+    // True while the last detection pass served a device; read by the restore paths.
+    static bool deviceConnected();
+    static void setDeviceConnected(bool connected);
+
+    // A device appeared or went away somewhere on the system.
+    void deviceChangeNotified();
+    // Show, raise and activate the window, as a restore command does.
+    void restoreWindow();
+    // Hides to the tray, or minimises where no tray exists so the window stays reachable.
+    void hideToTray();
+    void showBalloon(const QString& title, const QString& text, int msecs);
+
+    // HidOwner
+    QString controllerType() const override;
+    bool gunFlag() const override;
+    void readerSetCurrentDPI(int stage) override;
+    void readerShowBalloon(const QString& title, const QString& text, int msecs) override;
+    void readerSetViewEnabled(bool enabled) override;
+
+public Q_SLOTS:
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void checkDevice();
+    void exitSYS();
+    void receiveMessage(QString message);
+
+protected:
+    void customEvent(QEvent* event) override;
+    // Whether a system tray exists; tests substitute it.
+    virtual bool trayAvailable() const;
+
+private:
+    void createTrayIcon();
+    void connectSequence(int index);
+    void disconnectSequence();
+
+    QTimer m_checkTimer;
+    Ui_Controler* m_controller = nullptr;
+    Hid_Thread m_hid;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+};

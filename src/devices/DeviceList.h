@@ -1,0 +1,21 @@
+#pragma once
+
+#include "devices/DeviceRecord.h"
+
+#include <QList>
+#include <QString>
+
+namespace DeviceList {
+
+// The global settings file that holds the device list, relative to the data root.
+inline constexpr const char* kConfigPath = "./modules/setting/apConfig.bin";
+
+// Reads the device list of an INI settings file afresh. Hex fields that are not
+// numbers read as 0 and keep their low 16 bits; nothing is validated, so a missing
+// or garbled file gives an empty list rather than an error.
+QList<DeviceRecord> read(const QString& path = QString::fromLatin1(kConfigPath));
+
+// `common/name` of the same file: the window title and the warning box caption.
+QString readTitle(const QString& path = QString::fromLatin1(kConfigPath));
+
+} // namespace DeviceList
