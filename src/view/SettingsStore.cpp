@@ -16,6 +16,26 @@ std::unique_ptr<QSettings> openIni(const QString& path)
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
+// Gives a value the form it has when read back from the INI file, so a read in this
+// session answers what a read after a restart would: numbers and booleans as text,
+// lists as lists of text, a one-element list as its single text (Qt 6 would write a
+// binary blob instead), an empty list as the invalid value.
+QVariant asStored(const QVariant& value)
+{
+    const int type = value.typeId();
+    if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
+        const QStringList texts = value.toStringList();
+        if (texts.isEmpty())
+            return QVariant();
+        if (texts.size() == 1)
+            return texts.first();
+        return texts;
+    }
+    if (value.isValid() && value.canConvert<QString>())
+        return value.toString();
+    return value;
+}
+
 } // namespace
 
 namespace SettingsFiles {
@@ -103,7 +123,11 @@ QVariant SettingsStore::getData(const QString& key, bool isRecovery) const
 
 QVariantList SettingsStore::getDataList(const QString& key, bool isRecovery) const
 {
-    return getData(key, isRecovery).toList();
+    // Qt 6 would turn a single string into a one-element list; the screens expect a
+    // value stored as a single string (a one-element list on disk) to read as none.
+    const QVariant v = getData(key, isRecovery);
+    const int type = v.typeId();
+    return type == QMetaType::QStringList || type == QMetaType::QVariantList ? v.toList() : QVariantList();
 }
 
 QVariant SettingsStore::getGlobalData(const QString& key) const
@@ -114,7 +138,7 @@ QVariant SettingsStore::getGlobalData(const QString& key) const
 void SettingsStore::setData(const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(m_current)) {
-        s->setValue(key, data);
+        s->setValue(key, asStored(data));
         markDirty(s);
     }
 }
@@ -126,7 +150,7 @@ void SettingsStore::setDataList(const QString& key, const QVariantList& list)
 
 void SettingsStore::setGlobalData(const QString& key, const QVariant& data)
 {
-    m_global->setValue(key, data);
+    m_global->setValue(key, asStored(data));
     markDirty(m_global.get());
 }
 
