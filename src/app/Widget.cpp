@@ -122,6 +122,7 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 void Widget::receiveMessage(QString message)
 {
     Q_UNUSED(message)
+    qCDebug(lcApp, "Another start asked for the window");
     if (deviceConnected())
         restoreWindow();
 }
