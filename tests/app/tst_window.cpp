@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -174,6 +176,19 @@ private Q_SLOTS:
         host.controller()->onXChanged(15);
         host.controller()->onYChanged(-7);
         QCOMPARE(host.pos(), start + QPoint(15, -7));
+    }
+
+    void screenshotOfTheWindow()
+    {
+        TrayHost host;
+        host.show();
+        host.view()->initUI();
+        QTRY_VERIFY(host.view()->rootObject()->isVisible());
+        const QImage shot = host.grab().toImage();
+        QCOMPARE(shot.size(), QSize(1024, 640));
+        const QString dir = QStringLiteral(QUORIX_SCREENSHOT_DIR);
+        QDir().mkpath(dir);
+        QVERIFY(shot.save(dir + QStringLiteral("/window.png")));
     }
 
     void busyLocksTheViewUntilTheNextTurn()
