@@ -2,6 +2,7 @@
 
 #include "TestData.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -156,6 +157,7 @@ private slots:
     void textsThatNeedQuoting();
     void runtimeFolders();
     void trayIcon();
+    void applicationIconIsTheSameMark();
 };
 
 void TestFactoryTree::deviceList_data()
@@ -464,6 +466,39 @@ void TestFactoryTree::trayIcon()
         sizes.insert(side);
     } while (reader.jumpToNextImage());
     QCOMPARE(sizes, QSet<int>({16, 32, 48}));
+}
+
+void TestFactoryTree::applicationIconIsTheSameMark()
+{
+    const QByteArray sourceDir = qgetenv("QUORIX_SOURCE_DIR");
+    if (sourceDir.isEmpty())
+        QSKIP("QUORIX_SOURCE_DIR is not set");
+    constexpr int side = 48;
+    QImageReader svg(QDir(QString::fromLocal8Bit(sourceDir)).filePath("packaging/quorix-config.svg"));
+    svg.setScaledSize(QSize(side, side));
+    const QImage scalable = svg.read().convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!scalable.isNull(), qPrintable(svg.errorString()));
+
+    QImageReader ico(modulesPath("img/logo.ico"));
+    QImage tray;
+    do {
+        tray = ico.read();
+    } while (tray.width() != side && ico.jumpToNextImage());
+    QCOMPARE(tray.width(), side);
+    tray = tray.convertToFormat(QImage::Format_ARGB32);
+
+    // Both are drawn from one description; only their edge smoothing may differ.
+    qint64 difference = 0;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const QRgb a = scalable.pixel(x, y);
+            const QRgb b = tray.pixel(x, y);
+            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b))
+                + qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
+        }
+    }
+    const double perChannel = double(difference) / (side * side * 4);
+    QVERIFY2(perChannel < 2.0, qPrintable(QString::number(perChannel)));
 }
 
 QTEST_MAIN(TestFactoryTree)
