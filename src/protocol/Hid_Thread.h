@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <initializer_list>
 
 class Clock;
 class HidBackend;
@@ -35,7 +36,8 @@ public:
 
     void setOwner(HidOwner* owner) { m_owner = owner; }
     HidOwner* owner() const { return m_owner; }
-    void setBackend(HidBackend* backend) { m_backend = backend; }
+    // Null selects the hidapi back end, the program's default.
+    void setBackend(HidBackend* backend);
     HidBackend* backend() const { return m_backend; }
     void setClock(Clock* clock);
     Clock* clock() const { return m_clock; }
@@ -100,6 +102,8 @@ public Q_SLOTS:
 private:
     // Takes the channel token: up to 255 rounds of 8 ms with event processing.
     bool acquireChannel();
+    // The first step of every command slot: the token, or the fixed message.
+    bool beginCommand(const char* failureMessage);
     void settleDelay();
     void pause(int ms);
     HidHandle* openCommandInterface(int index);
@@ -109,11 +113,24 @@ private:
     // Fills the command report: report ID, c0..c6, checksum.
     void setCommand(uchar c0, uchar c1 = 0, uchar c2 = 0, uchar c3 = 0,
                     uchar c4 = 0, uchar c5 = 0, uchar c6 = 0);
+    // Report ID 0, r0 = 0, r1 onwards from `values`, the rest zero.
+    void prefillReply(std::initializer_list<uchar> values);
     void setPayload(const uchar* src, int length);
+    // Command without payload and without settling, then the short pause.
+    void sendQuick();
+    // Report rate and current stage of the 560 family, index by index.
+    void sendRepeated(uchar opcode, uchar value, const char* failureMessage);
     bool sendCommand(int payloadLength, bool settle);
     bool sendCommandWithReply(int readLength);
-    // Releases the token; every transfer path ends here.
+    // Reads one input report of a bulk transfer within the bulk read bound.
+    int readBulkReport(uchar* buffer, int length);
+    // Closes the command interface and gives the token back; every transfer
+    // path ends here.
     bool finishTransfer(bool ok);
+    QString recordPath(int index) const;
+    QString recordEventPath(int index) const;
+    void clearRecordPath(int index);
+    void clearRecordEventPath(int index);
     bool currentIsEncoded() const;
     int currentReportLength() const;
     void readerLoop(int index);
@@ -132,4 +149,7 @@ private:
     BulkBuffer m_bulkBuffer{};
     HidBackend* m_backend = nullptr;
     Clock* m_clock = nullptr;
+    // Outcome of the last transfer a slot ran; connect time needs to know
+    // whether the option read reached the device.
+    bool m_lastTransferOk = false;
 };
