@@ -3,7 +3,9 @@
 #include "app/AppLog.h"
 #include "app/Ui_Controler.h"
 #include "app/UserEvent.h"
+#include "devices/Detection.h"
 #include "devices/DeviceList.h"
+#include "devices/HotplugMonitor.h"
 #include "view/SettingsStore.h"
 #include "view/myQQuickView.h"
 
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QQuickItem>
 
 #include <atomic>
 
@@ -53,6 +56,9 @@ Widget::Widget(QWidget* parent)
     m_checkTimer.setSingleShot(true);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
     createTrayIcon();
+    auto* monitor = new HotplugMonitor(this);
+    connect(monitor, &HotplugMonitor::deviceChanged, this, &Widget::deviceChangeNotified);
+    monitor->start();
 }
 
 Widget::~Widget()
@@ -143,6 +149,8 @@ void Widget::deviceChangeNotified()
 void Widget::checkDevice()
 {
     QList<DeviceRecord> devices = DeviceList::read();
+    if (HidBackend* backend = m_hid.backend())
+        Detection::locateInterfaces(devices, *backend);
     m_hid.setDevices(devices);
     for (int j = 0; j < devices.size(); ++j) {
         if (!devices[j].path.isEmpty() && m_hid.chkDeviceIsEnCode(j)) {
@@ -155,12 +163,16 @@ void Widget::checkDevice()
 
 void Widget::connectSequence(int index)
 {
-    Q_UNUSED(index)
     qDebug("Device Connect");
     view()->clearHidBusy();
     setDeviceConnected(true);
     showBalloon(QStringLiteral("Info"), QStringLiteral("Detect Device"), kBalloonMs);
+    m_hid.connectRead(m_hid.currentDevice());
     view()->setEnabled(true);
+    // The screens show the layout of the device actually served, not always the keyboard's.
+    if (QQuickItem* root = view()->rootObject())
+        root->setProperty("deviceType", m_hid.devices().value(index).type == 1 ? QStringLiteral("mouse")
+                                                                            : QStringLiteral("keyboard"));
     view()->initUI();
     QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));
 }

@@ -2,6 +2,7 @@
 #include "app/DataRoot.h"
 #include "app/SingleInstance.h"
 #include "app/Widget.h"
+#include "protocol/HidapiBackend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 
     Widget host;
+    host.hid().setBackend(&hidapiBackend());
     QObject::connect(&instance, &SingleInstance::messageReceived, &host, &Widget::receiveMessage);
     host.showNormal();
     host.checkDevice();
