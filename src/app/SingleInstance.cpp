@@ -57,9 +57,14 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::defaultIdentity()
 {
-    QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    return identityFor(QCoreApplication::applicationFilePath());
+}
+
+QString SingleInstance::identityFor(const QString& executablePath)
+{
+    QString exe = QFileInfo(executablePath).canonicalFilePath();
     if (exe.isEmpty())
-        exe = QCoreApplication::applicationFilePath();
+        exe = executablePath;
     const QByteArray key = exe.toUtf8() + '\0' + QByteArray::number(static_cast<qulonglong>(getuid()));
     return QStringLiteral("quorix-")
         + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));

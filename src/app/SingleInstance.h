@@ -31,6 +31,8 @@ public:
     ~SingleInstance() override;
 
     static QString defaultIdentity();
+    // The identity of the instance started from `executablePath`.
+    static QString identityFor(const QString& executablePath);
     QString socketPath() const;
 
     // True when another instance holds the lock. The first call of the first

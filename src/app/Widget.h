@@ -59,11 +59,12 @@ protected:
     void customEvent(QEvent* event) override;
     // Whether a system tray exists; tests substitute it.
     virtual bool trayAvailable() const;
+    // The two outcomes of a detection pass; tools observe them by overriding.
+    virtual void connectSequence(int index);
+    virtual void disconnectSequence();
 
 private:
     void createTrayIcon();
-    void connectSequence(int index);
-    void disconnectSequence();
 
     QTimer m_checkTimer;
     Ui_Controler* m_controller = nullptr;

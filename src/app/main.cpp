@@ -1,12 +1,9 @@
-#include "app/AppLog.h"
-#include "app/DataRoot.h"
+#include "app/AppStartup.h"
 #include "app/SingleInstance.h"
 #include "app/Widget.h"
 #include "protocol/HidapiBackend.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QQuickWindow>
 
 int main(int argc, char* argv[])
 {
@@ -22,15 +19,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const DataRoot::Choice root = DataRoot::choose(exeDir, DataRoot::userDataHome());
-    DataRoot::ensure(root, DataRoot::factoryModules(exeDir));
-    if (!QDir::setCurrent(root.path))
-        qCCritical(lcApp, "Cannot enter the settings folder %s", qPrintable(root.path));
-
-    // Flat 2D screens in a program that idles in the tray all day: the software
-    // renderer maps faster and keeps far less memory than GL.
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    AppStartup::enterDataRoot();
+    AppStartup::useSoftwareRenderer();
 
     Widget host;
     host.hid().setBackend(&hidapiBackend());

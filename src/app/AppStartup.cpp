@@ -1,0 +1,35 @@
+#include "app/AppStartup.h"
+
+#include "app/AppLog.h"
+#include "app/DataRoot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QQuickWindow>
+
+namespace AppStartup {
+
+QString enterDataRoot(const QString& explicitRoot)
+{
+    QString root = explicitRoot;
+    if (root.isEmpty()) {
+        const QString exeDir = QCoreApplication::applicationDirPath();
+        const DataRoot::Choice choice = DataRoot::choose(exeDir, DataRoot::userDataHome());
+        DataRoot::ensure(choice, DataRoot::factoryModules(exeDir));
+        root = choice.path;
+    }
+    const QFileInfo info(root);
+    if (!info.isDir() || !info.isReadable() || !QDir::setCurrent(root)) {
+        qCCritical(lcApp, "Cannot enter the settings folder %s", qPrintable(root));
+        return QString();
+    }
+    return QDir::currentPath();
+}
+
+void useSoftwareRenderer()
+{
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+} // namespace AppStartup
