@@ -1,0 +1,233 @@
+#include "TestData.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+// End-to-end runs of the built tool against the simulated devices.
+class TestQuorixctl : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestDataRoot> m_root;
+    QTemporaryDir m_tmp;
+
+    Run ctl(const QStringList& args, const QByteArray& input = QByteArray(), int timeoutMs = 20000)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(QUORIXCTL_EXE), QStringList{QStringLiteral("--data"), m_root->path()} + args);
+        if (!p.waitForStarted(5000))
+            return {};
+        p.write(input);
+        p.closeWriteChannel();
+        p.waitForFinished(timeoutMs);
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+                p.readAllStandardError()};
+    }
+
+    QString tracePath() const { return m_tmp.filePath(QStringLiteral("trace.jsonl")); }
+
+    QList<QJsonObject> trace() const
+    {
+        QFile f(tracePath());
+        QList<QJsonObject> lines;
+        if (!f.open(QIODevice::ReadOnly))
+            return lines;
+        for (const QByteArray& line : f.readAll().split('\n'))
+            if (!line.isEmpty())
+                lines << QJsonDocument::fromJson(line).object();
+        return lines;
+    }
+
+    static QList<QJsonObject> ofOp(const QList<QJsonObject>& lines, const QString& op)
+    {
+        QList<QJsonObject> out;
+        for (const QJsonObject& o : lines)
+            if (o.value(QStringLiteral("op")).toString() == op)
+                out << o;
+        return out;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_root = std::make_unique<TestDataRoot>();
+        QVERIFY(m_root->isValid());
+        QFile::remove(tracePath());
+    }
+
+    void cleanup() { m_root.reset(); }
+
+    void helpAndDevices()
+    {
+        const Run help = ctl({QStringLiteral("--help")});
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains("apply-profile N"));
+
+        const Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("devices")});
+        QCOMPARE(r.code, 0);
+        const QJsonArray list = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0].toObject().value(QStringLiteral("present")).toBool(), false);
+        QCOMPARE(list[1].toObject().value(QStringLiteral("pid")).toString(), QStringLiteral("a1ee"));
+        QVERIFY(!list[1].toObject().value(QStringLiteral("path2")).toString().isEmpty());
+    }
+
+    void slotsListsBothObjects()
+    {
+        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("slots")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains("QVariant ui_View.getData(QVariant key, bool isRecovery)"));
+        QVERIFY(r.out.contains("void hid.hid553_12H_SetKeyMatrix(uchar* src64, uchar indexAddOne)"));
+    }
+
+    void callPutsTheCommandOnTheWireWithItsPause()
+    {
+        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--device"),
+                           QStringLiteral("1"), QStringLiteral("--trace"), tracePath(), QStringLiteral("call"),
+                           QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("2")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("null\n"));
+        const QList<QJsonObject> lines = trace();
+        const QList<QJsonObject> sent = ofOp(lines, QStringLiteral("send-feature"));
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent[0].value(QStringLiteral("dev")).toString(), QStringLiteral("mouse"));
+        QCOMPARE(sent[0].value(QStringLiteral("data")).toString(), QStringLiteral("00 01 02 00 00 00 00 00 fc"));
+        QCOMPARE(ofOp(lines, QStringLiteral("write")).size(), 0);
+        // The settle pause follows the report before the interface closes.
+        const QJsonObject last = lines.last();
+        QCOMPARE(last.value(QStringLiteral("op")).toString(), QStringLiteral("close"));
+        QCOMPARE(last.value(QStringLiteral("t")).toInt() - sent[0].value(QStringLiteral("t")).toInt(), 128);
+    }
+
+    void referenceAndBufferParameters()
+    {
+        const Run cs = ctl({QStringLiteral("--simulate"), QStringLiteral("call"), QStringLiteral("hid.hidCS"),
+                            QStringLiteral("[1,2]")});
+        QCOMPARE(cs.code, 0);
+        QCOMPARE(cs.out, QByteArray("252\n[[1,2,0,0,0,0,0,0]]\n"));
+
+        const Run opt = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--device"),
+                             QStringLiteral("1"), QStringLiteral("--mouse-family"), QStringLiteral("553"),
+                             QStringLiteral("call"), QStringLiteral("hid.hid553_83H_GetKeyboardoption"),
+                             QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
+        QCOMPARE(opt.code, 0);
+        const QList<QByteArray> lines = opt.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QByteArray("null"));
+        QCOMPARE(QJsonDocument::fromJson(lines[1]).array().size(), 4);
+    }
+
+    void viewSlotsWorkOnTheSettings()
+    {
+        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("call"), QStringLiteral("ui_View.getGlobalData"),
+                           QStringLiteral("\"common/deviceCount\"")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("\"2\"\n"));
+    }
+
+    void scriptRunsEveryLineInOneProcess()
+    {
+        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("script"),
+                           QStringLiteral("-")},
+                          "# settings and a checksum\n"
+                          "ui_View.setData \"test/key\" [1, 2, 3]\n"
+                          "ui_View.getDataList \"test/key\" false\n"
+                          "hid.hidCS [1, 2]\n");
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("null\n[\"1\",\"2\",\"3\"]\n{\"out\":[[1,2,0,0,0,0,0,0]],\"result\":252}\n"));
+    }
+
+    void monitorFollowsTheSimulator()
+    {
+        const Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("monitor")},
+                          "dpi-button\n", 20000);
+        QCOMPARE(r.code, 0);
+        const QList<QByteArray> lines = r.out.trimmed().split('\n');
+        QVERIFY2(!lines.isEmpty(), r.err.constData());
+        QCOMPARE(lines.first(), QByteArray("{\"event\":\"connect\",\"device\":1}"));
+        // The input ends right after the press: the report may or may not be read in time.
+        for (const QByteArray& line : lines.mid(1))
+            QVERIFY2(line.startsWith("{\"event\":\"dpi\",\"stage\":"), line.constData());
+    }
+
+    void deviceMissingIsAFailure()
+    {
+        const Run none = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("--device"), QStringLiteral("0"),
+                              QStringLiteral("call"), QStringLiteral("hid.hidARM_13H_RecoveryData")});
+        QCOMPARE(none.code, 1);
+        QCOMPARE(none.err.count('\n'), 1);
+
+        const Run warn = ctl({QStringLiteral("warn"), QStringLiteral("hello")});
+        QCOMPARE(warn.code, 1);
+        QVERIFY(warn.err.startsWith("quorixctl: "));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        const QString sim = QStringLiteral("--simulate");
+        const QString tr = QStringLiteral("--trace");
+        const QString call = QStringLiteral("call");
+        QTest::newRow("no command") << QStringList{sim};
+        QTest::newRow("unknown command") << QStringList{sim, QStringLiteral("frobnicate")};
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), QStringLiteral("devices")};
+        QTest::newRow("unknown object") << QStringList{sim, call, QStringLiteral("gui.show")};
+        QTest::newRow("unknown slot") << QStringList{sim, call, QStringLiteral("hid.noSuchSlot")};
+        QTest::newRow("argument count") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate")};
+        QTest::newRow("argument type") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("\"two\"")};
+        QTest::newRow("byte out of range") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("256")};
+        QTest::newRow("buffer too long") << QStringList{sim, call, QStringLiteral("hid.hid553_0CH_SetFixLEDColor"), QStringLiteral("[1,2,3,4]")};
+        QTest::newRow("malformed JSON") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("[1,")};
+        QTest::newRow("virtual time alone") << QStringList{QStringLiteral("--virtual-time"), QStringLiteral("devices")};
+        QTest::newRow("device out of range") << QStringList{sim, QStringLiteral("--device"), QStringLiteral("7"), call, QStringLiteral("hid.hidARM_13H_RecoveryData")};
+        QTest::newRow("mouse family") << QStringList{sim, QStringLiteral("--mouse-family"), QStringLiteral("999"), QStringLiteral("devices")};
+        QTest::newRow("profile slot") << QStringList{sim, QStringLiteral("apply-profile"), QStringLiteral("10")};
+        QTest::newRow("bad script line") << QStringList{sim, QStringLiteral("script"), QStringLiteral("-")};
+        Q_UNUSED(tr)
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        QStringList withTrace = args;
+        withTrace.insert(0, tracePath());
+        withTrace.insert(0, QStringLiteral("--trace"));
+        const Run r = ctl(withTrace, "hid.hidARM_13H_RecoveryData\nhid.hidARM_13H_RecoveryData 1 2\n");
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.startsWith("quorixctl: ") && r.err.count('\n') == 1, r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(ofOp(trace(), QStringLiteral("send-feature")).isEmpty());
+    }
+
+    void unreadableDataRoot()
+    {
+        QProcess p;
+        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_tmp.filePath(QStringLiteral("nowhere")),
+                                                QStringLiteral("devices")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardError().contains("not a readable data root"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuorixctl)
+#include "tst_quorixctl.moc"
