@@ -51,6 +51,12 @@ QStringList TracingBackend::lines() const
     return m_lines;
 }
 
+QStringList TracingBackend::takeLines()
+{
+    QMutexLocker lock(&m_mutex);
+    return std::exchange(m_lines, {});
+}
+
 void TracingBackend::clear()
 {
     QMutexLocker lock(&m_mutex);

@@ -28,6 +28,8 @@ public:
     void setKeepInMemory(bool keep);
     void setEnabled(bool enabled);
     QStringList lines() const;
+    // The lines kept so far, removed from memory in the same step.
+    QStringList takeLines();
     void clear();
     // Names the device and interface behind `path`, for paths enumeration
     // cannot place among the supported devices.
