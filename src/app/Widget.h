@@ -40,7 +40,7 @@ public:
     void restoreWindow();
     // Hides to the tray, or minimises where no tray exists so the window stays reachable.
     void hideToTray();
-    void showBalloon(const QString& title, const QString& text, int msecs);
+    virtual void showBalloon(const QString& title, const QString& text, int msecs);
 
     // HidOwner
     QString controllerType() const override;

@@ -1,0 +1,224 @@
+#include "TestData.h"
+#include "app/Widget.h"
+#include "protocol/Clock.h"
+#include "protocol/SimulatedHid.h"
+#include "protocol/TracingBackend.h"
+#include "view/myQQuickView.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The host with a tray, balloons recorded instead of shown.
+class Host : public Widget
+{
+public:
+    QStringList balloons;
+    QList<int> stages;
+
+    void showBalloon(const QString& title, const QString& text, int msecs) override
+    {
+        balloons << QStringLiteral("%1|%2|%3").arg(title, text).arg(msecs);
+    }
+    void readerSetCurrentDPI(int stage) override
+    {
+        QMetaObject::invokeMethod(this, [this, stage] { stages << stage; }, Qt::QueuedConnection);
+        Widget::readerSetCurrentDPI(stage);
+    }
+
+protected:
+    bool trayAvailable() const override { return true; }
+};
+
+} // namespace
+
+// Detection, connection and the event reader, on the simulated devices.
+class TestConnection : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestDataRoot> m_root;
+    VirtualClock m_clock;
+    std::unique_ptr<SimulatedHid> m_sim;
+    std::unique_ptr<TracingBackend> m_trace;
+    std::unique_ptr<Host> m_host;
+
+    void makeHost()
+    {
+        m_trace = std::make_unique<TracingBackend>(*m_sim, m_clock);
+        m_host = std::make_unique<Host>();
+        m_host->hid().setBackend(m_trace.get());
+        m_host->hid().setClock(&m_clock);
+    }
+
+    void stopHost()
+    {
+        if (!m_host)
+            return;
+        m_host->hid().stopReader();
+        m_sim->interruptReads();
+        m_host->hid().waitForReader();
+        m_host.reset();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_root = std::make_unique<TestDataRoot>();
+        QVERIFY(m_root->isValid());
+        Widget::setDeviceConnected(false);
+        m_sim = std::make_unique<SimulatedHid>(sim::MouseFamily::F560, &m_clock);
+    }
+
+    void cleanup()
+    {
+        stopHost();
+        m_trace.reset();
+        m_sim.reset();
+        m_root.reset();
+    }
+
+    void theFirstListedPresentDeviceIsServed()
+    {
+        makeHost();
+        QTest::ignoreMessage(QtDebugMsg, "Device Connect");
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 0);
+        QVERIFY(Widget::deviceConnected());
+        QVERIFY(m_host->hid().isReaderRunning());
+        QVERIFY(m_host->view()->isEnabled());
+        QCOMPARE(m_host->balloons, QStringList{QStringLiteral("Info|Detect Device|10000")});
+        QCOMPARE(m_host->hid().devices().size(), 2);
+        QVERIFY(!m_host->hid().devices()[1].path.isEmpty());
+    }
+
+    void withOnlyTheMouseTheMouseIsServed()
+    {
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        makeHost();
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 1);
+        // The connect-time option exchange of the 560 family: read, set bit 3, write back.
+        QStringList features;
+        for (const QString& line : m_trace->lines())
+            if (line.contains(QLatin1String("\"send-feature\"")))
+                features << line.section(QLatin1String("\"data\": \""), 1).section(QLatin1Char('"'), 0, 0);
+        QVERIFY(features.size() >= 2);
+        QCOMPARE(features[0], QStringLiteral("00 81 00 00 00 00 00 00 7e"));
+        QVERIFY(features[1].startsWith(QLatin1String("00 01 ")));
+        QVERIFY(features[1].split(QLatin1Char(' '))[2].toUInt(nullptr, 16) & 0x08);
+    }
+
+    void noDeviceHidesTheWindow()
+    {
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        m_sim->unplug(SimulatedHid::Device::Mouse);
+        makeHost();
+        m_host->show();
+        QTest::ignoreMessage(QtDebugMsg, "Device DisConnect");
+        m_host->checkDevice();
+        QVERIFY(!Widget::deviceConnected());
+        QVERIFY(!m_host->isVisible());
+        QVERIFY(m_host->balloons.isEmpty());
+    }
+
+    void aBurstOfNotificationsGivesOnePass()
+    {
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        m_sim->unplug(SimulatedHid::Device::Mouse);
+        makeHost();
+        m_host->checkDevice();
+        int passes = 0;
+        connect(&m_host->checkTimer(), &QTimer::timeout, this, [&passes] { ++passes; });
+        m_sim->plug(SimulatedHid::Device::Mouse);
+        QElapsedTimer clock;
+        for (int i = 0; i < 5; ++i) {
+            m_host->deviceChangeNotified();
+            QTest::qWait(50);
+        }
+        clock.start();
+        QTRY_COMPARE_WITH_TIMEOUT(passes, 1, 4000);
+        QVERIFY2(clock.elapsed() >= 1900, "the pass follows the last notification by 2048 ms");
+        QTest::qWait(200);
+        QCOMPARE(passes, 1);
+        QVERIFY(Widget::deviceConnected());
+        QCOMPARE(m_host->hid().currentDevice(), 1);
+    }
+
+    void aDeviceWithoutEventInterfaceStopsLaterPasses()
+    {
+        QSettings list(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        list.setValue(QStringLiteral("0/usagePage2"), QStringLiteral("fff0"));
+        list.sync();
+        makeHost();
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 0);
+        QVERIFY(m_host->hid().devices()[0].path2.isEmpty());
+        m_host->hid().waitForReader();
+        // The reader ended at once but still counts as running: notifications start nothing.
+        QVERIFY(m_host->hid().isReaderRunning());
+        m_host->deviceChangeNotified();
+        QVERIFY(!m_host->checkTimer().isActive());
+    }
+
+    void unpluggingTheServedDevice()
+    {
+        makeHost();
+        m_host->checkDevice();
+        QVERIFY(m_host->hid().isReaderRunning());
+        QElapsedTimer clock;
+        clock.start();
+        QTest::ignoreMessage(QtDebugMsg, "Device removed");
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_host->hid().isReaderRunning(), 2000);
+        QVERIFY(clock.elapsed() < 1000);
+        QTRY_VERIFY(!m_host->view()->isEnabled());
+        QVERIFY(m_host->hid().devices()[0].path2.isEmpty());
+        QVERIFY(Widget::deviceConnected());
+
+        // The next notification's pass finds the mouse.
+        m_host->deviceChangeNotified();
+        QVERIFY(m_host->checkTimer().isActive());
+        QTest::ignoreMessage(QtDebugMsg, "Device Connect");
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 1);
+    }
+
+    void stageReportsReachTheScreensAndTheTray()
+    {
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        makeHost();
+        m_host->checkDevice();
+        m_host->balloons.clear();
+        const QByteArray reports[] = {QByteArray::fromHex("06070003"), QByteArray::fromHex("06080002"),
+                                      QByteArray::fromHex("06070000"), QByteArray::fromHex("06070009")};
+        for (const QByteArray& r : reports)
+            m_sim->injectEvent(SimulatedHid::Device::Mouse, r);
+        QTRY_COMPARE_WITH_TIMEOUT(m_host->stages.size(), 3, 3000);
+        QCOMPARE(m_host->stages, (QList<int>{3, 0, 9}));
+        QTRY_COMPARE(m_host->balloons.size(), 3);
+        QCOMPARE(m_host->balloons[0], QStringLiteral("Info|DPI Switch to |10000"));
+    }
+
+    void quittingWhileTheReaderRunsEndsPromptly()
+    {
+        makeHost();
+        m_host->checkDevice();
+        QVERIFY(m_host->hid().isReaderRunning());
+        QEventLoop loop;
+        QTimer::singleShot(0, m_host.get(), &Widget::exitSYS);
+        QCOMPARE(loop.exec(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        m_host.reset();
+        QVERIFY2(clock.elapsed() < 1000, "the host waits at most one read for the reader");
+    }
+};
+
+QTEST_MAIN(TestConnection)
+#include "tst_connection.moc"
