@@ -6,6 +6,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QVariantAnimation>
 #include <QtQuickTest>
 
 // Publishes the recording stand-ins under the names the application uses and
@@ -20,6 +21,14 @@ public Q_SLOTS:
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         m_clock = new VirtualAnimationClock(this);
         m_clock->install();
+        // While only pauses (QML Timers) run, Qt hands them to a real-time timer;
+        // one endless animation keeps the virtual clock in charge of them too.
+        m_keepDriving = new QVariantAnimation(this);
+        m_keepDriving->setStartValue(0.0);
+        m_keepDriving->setEndValue(1.0);
+        m_keepDriving->setDuration(1000);
+        m_keepDriving->setLoopCount(-1);
+        m_keepDriving->start();
     }
 
     void qmlEngineAvailable(QQmlEngine* engine)
@@ -36,8 +45,19 @@ public Q_SLOTS:
         context->setContextProperty(QStringLiteral("screenshotDir"), shots);
     }
 
+    // The animation objects must go while the application still exists.
+    void cleanupTestCase()
+    {
+        delete m_keepDriving;
+        m_keepDriving = nullptr;
+        m_clock->uninstall();
+        delete m_clock;
+        m_clock = nullptr;
+    }
+
 private:
     VirtualAnimationClock* m_clock = nullptr;
+    QVariantAnimation* m_keepDriving = nullptr;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(quorix_qml, Setup)
