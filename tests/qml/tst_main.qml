@@ -186,7 +186,6 @@ TestCase {
         callLog.setKeyedReturn("getLangStrings", "keyCode", names)
         var main = makeMain("keyboard")
         main.initUI()
-        main.findChild
         var setting = child(main, "kbKeySetting")
         setting.isKeyInput = true
         main.detectKeyboard(true, 0x04)

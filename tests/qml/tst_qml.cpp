@@ -3,6 +3,8 @@
 #include "VirtualAnimationClock.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
@@ -43,6 +45,16 @@ public Q_SLOTS:
         const QString shots = QStringLiteral(QUORIX_SCREENSHOT_DIR);
         QDir().mkpath(shots);
         context->setContextProperty(QStringLiteral("screenshotDir"), shots);
+        // The text of every compiled-in screen, by address, for checks on what they name.
+        QVariantMap screenSources;
+        QDirIterator it(QStringLiteral(":/modules/qml"), {QStringLiteral("*.qml")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly))
+                screenSources.insert(QStringLiteral("qrc") + file.fileName(), QString::fromUtf8(file.readAll()));
+        }
+        context->setContextProperty(QStringLiteral("screenSources"), screenSources);
     }
 
     // The animation objects must go while the application still exists.

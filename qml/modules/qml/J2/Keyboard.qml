@@ -57,6 +57,14 @@ Item {
         keySelected(index)
     }
 
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: -8
+        radius: 4
+        color: Theme.colorGray0
+        border.color: Theme.colorGray1
+    }
+
     Column {
         spacing: 4
 

@@ -100,53 +100,53 @@ Panel {
 
     Column {
         x: 12
-        y: 44
-        spacing: 10
+        y: 40
+        spacing: 2
 
-        Repeater {
-            model: [5, 7]
-            delegate: Column {
-                required property int index
-                required property int modelData
-                spacing: 2
-
-                Text {
-                    text: lightMain.lightControlLang[parent.modelData]
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
-                }
-
-                Image {
-                    source: Theme.img("lightControl", "speedScale")
-                }
-            }
+        Text {
+            text: lightMain.lightControlLang[5]
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
-    }
 
-    SliderButton {
-        id: speed
-        x: 12
-        y: 64
-        width: 208
-        segment: 4
-        isScale: true
-        onValueChangeDelay: lightMain.isSave = true
-    }
+        SliderButton {
+            id: speed
+            width: 208
+            segment: 4
+            isScale: true
+            onValueChangeDelay: lightMain.isSave = true
+        }
 
-    SliderButton {
-        id: brightness
-        x: 12
-        y: 110
-        width: 208
-        segment: 4
-        isScale: true
-        onValueChangeDelay: lightMain.isSave = true
+        Image {
+            source: Theme.img("lightControl", "speedScale")
+        }
+
+        Item { width: 1; height: 6 }
+
+        Text {
+            text: lightMain.lightControlLang[7]
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
+        }
+
+        SliderButton {
+            id: brightness
+            width: 208
+            segment: 4
+            isScale: true
+            onValueChangeDelay: lightMain.isSave = true
+        }
+
+        Image {
+            source: Theme.img("lightControl", "speedScale")
+        }
     }
 
     Text {
         x: 12
-        y: 146
+        y: 150
         text: lightMain.lightControlLang[6]
         color: Theme.fontColor
         font.family: Theme.fontFamily
@@ -155,7 +155,7 @@ Panel {
 
     Row {
         x: 12
-        y: 168
+        y: 172
         spacing: 4
 
         Repeater {
@@ -181,7 +181,7 @@ Panel {
 
     Image {
         x: 12
-        y: 204
+        y: 208
         source: Theme.img("lightControl", "colorBar")
     }
 }

@@ -2,7 +2,8 @@ import QtQuick
 import "../basic"
 
 // A small number field. Leaving it with nothing or less than 1 in it shows
-// "0" before endInputSignal(), whatever the lower limit.
+// "0" before endInputSignal(), whatever the lower limit; the validator lets
+// a too large number stand while typing, so leaving pulls it down to the limit.
 Rectangle {
     id: root
 
@@ -45,8 +46,11 @@ Rectangle {
                 root.inputSignal()
                 return
             }
-            if (text === "" || parseInt(text, 10) < 1)
+            var value = parseInt(text, 10)
+            if (text === "" || value < 1)
                 text = "0"
+            else if (value > root.maxValue)
+                text = String(root.maxValue)
             root.endInputSignal()
         }
     }
