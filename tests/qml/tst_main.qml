@@ -570,5 +570,115 @@ TestCase {
         mouseClick(row1)
         verify(!menu.askMenuOpen)
     }
+
+    function test_busy_indicator_pulses_while_locked() {
+        var main = startedMain("mouse")
+        var busy = child(main, "busyIndicator")
+        verify(!busy.visible)
+        main.controlUIEnable(false)
+        verify(busy.visible)
+        var label = busy.children[0]
+        animationClock.advanceBy(216)
+        verify(label.opacity < 0.8 && label.opacity > 0.3, "opacity " + label.opacity)
+        animationClock.advanceBy(200)
+        verify(label.opacity < 0.3, "opacity " + label.opacity)
+        animationClock.advanceBy(400)
+        verify(label.opacity > 0.9, "opacity " + label.opacity)
+        main.controlUIEnable(true)
+        verify(!busy.visible)
+    }
+
+    function test_regions_sit_where_the_layout_puts_them() {
+        var main = startedMain("mouse")
+        var left = child(main, "leftPanel")
+        compare([left.x, left.y, left.width], [24, 88, 232])
+        var right = child(main, "rightPanel")
+        compare([right.x, right.y], [768, 56])
+        var bar = child(main, "bottomBar")
+        compare(bar.x + bar.width, 1024 - 24)
+        compare(bar.y + bar.height, 640 - 8)
+        var ask = child(main, "askButton")
+        compare(ask.mapToItem(main, 0, 0).x, 920)
+        var selector = child(main, "profileSelector")
+        compare([selector.width, selector.height], [144, 24])
+        compare(selector.mapToItem(main, 0, 0).x + 144 + 16, 920)
+        compare(child(main, "keyMatrix").height, 40 + 24 * 8 + 2 * 7 + 8)
+        compare(child(main, "editorBox").height, 100)
+        var front = child(main, "mouseFront")
+        compare(front.y, 110)
+        compare(front.x, (1024 - front.width) / 2)
+        var label = child(main, "mouseLabel0")
+        compare([label.width, label.height], [48, 24])
+    }
+
+    function test_keyboard_regions_sit_where_the_layout_puts_them() {
+        var main = startedMain("keyboard")
+        var keyboard = child(main, "keyboardMain")
+        compare([keyboard.width, keyboard.height], [718, 190])
+        verify(keyboard.x > 256)
+        var setting = child(main, "kbKeySetting")
+        compare([setting.x, setting.y, setting.width, setting.height], [278, 288, 720, 303])
+    }
+
+    function test_buttons_beyond_the_key_count_are_hidden() {
+        callLog.setKeyedReturn("getGlobalData", "mouse/keyCount", "5")
+        var main = startedMain("mouse")
+        verify(child(main, "mouseLabel4").visible)
+        verify(!child(main, "mouseLabel5").visible)
+        compare(child(main, "keyMatrix").height, 40 + 24 * 5 + 2 * 4 + 8)
+    }
+
+    function test_background_press_closes_the_keyboard_lists() {
+        var main = startedMain("keyboard")
+        var grid = child(main, "mediaGrid")
+        mouseClick(grid)
+        animationClock.advanceBy(120)
+        verify(grid.isDrop)
+        var effects = child(main, "kbEffectList")
+        mousePress(main, 700, 620)
+        mouseRelease(main, 700, 620)
+        animationClock.advanceBy(120)
+        verify(!grid.isDrop)
+        mouseClick(effects)
+        animationClock.advanceBy(120)
+        verify(effects.isDrop)
+        main.mainFocus()
+        animationClock.advanceBy(120)
+        verify(!effects.isDrop)
+    }
+
+    function test_pressing_the_dimming_layer_closes_the_dialogs_drop_downs() {
+        var main = startedMain("mouse")
+        mouseClick(child(main, "mouseLabel1"))
+        mouseClick(child(main, "configButton"))
+        var light = child(main, "lightEffectList")
+        light.openMenu()
+        animationClock.advanceBy(120)
+        verify(light.isDrop)
+        mousePress(main, 20, 620)
+        mouseRelease(main, 20, 620)
+        animationClock.advanceBy(120)
+        verify(!light.isDrop)
+    }
+
+    function test_closing_the_assignment_dialog_marks_a_change_only() {
+        var main = startedMain("mouse")
+        var matrix = child(main, "keyMatrix")
+        var assign = child(main, "keyAssigment")
+        mouseClick(child(main, "mouseLabel2"))
+        verify(assign.visible)
+        mouseClick(child(assign, "dialogClose"))
+        verify(!matrix.isSave)
+        mouseClick(child(main, "mouseLabel2"))
+        assign.isFireInput = true
+        main.detectKeyboard(true, 0x04)
+        mouseClick(child(assign, "dialogClose"))
+        verify(matrix.isSave)
+        compare(matrix.modKeys.get(2).keyCode0, 1)
+        compare(matrix.modKeys.get(2).keyCode1, 0x04)
+        compare(matrix.modKeys.get(2).keyText, "A")
+        compare(child(main, "mouseMain").selectKey, -1)
+        compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0)
+    }
 }
 }

@@ -109,7 +109,10 @@ Item {
             kbKeySetting.detectKeyboard(isDown, usbCode, 0)
     }
 
-    function toBool(value) {
+    // A flag missing from the settings keeps its built-in value.
+    function boolOr(value, fallback) {
+        if (value === undefined || value === null || String(value) === "")
+            return fallback
         return value === true || value === 1 || value === "1" || String(value).toLowerCase() === "true"
     }
 
@@ -134,10 +137,10 @@ Item {
         isPownOn = false
         ui_View.mouseReadKeyboardType()
 
-        isColorful = toBool(ui_View.getGlobalData("mouse/isColorful"))
+        isColorful = boolOr(ui_View.getGlobalData("mouse/isColorful"), false)
         icType = textOr(ui_View.getGlobalData("mouse/icType"), "553")
-        is55328 = toBool(ui_View.getGlobalData("mouse/is55328"))
-        isGun = toBool(ui_View.getGlobalData("mouse/isGun"))
+        is55328 = boolOr(ui_View.getGlobalData("mouse/is55328"), false)
+        isGun = boolOr(ui_View.getGlobalData("mouse/isGun"), true)
         var keyCount = parseInt(ui_View.getGlobalData("mouse/keyCount"), 10)
         mouseMain.keyCount = isNaN(keyCount) ? 8 : keyCount
         language = textOr(ui_View.getGlobalData("common/language"), language)

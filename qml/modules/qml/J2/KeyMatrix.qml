@@ -23,8 +23,8 @@ Panel {
     height: 40 + 24 * keyCount + 2 * (keyCount - 1) + 8
 
     function entryOf(bytes) {
-        var e = { "keyCode0": Number(bytes[0]), "keyCode1": Number(bytes[1]),
-                  "keyCode2": Number(bytes[2]), "keyCode3": Number(bytes[3]) }
+        var e = { "keyCode0": Number(bytes[0]) || 0, "keyCode1": Number(bytes[1]) || 0,
+                  "keyCode2": Number(bytes[2]) || 0, "keyCode3": Number(bytes[3]) || 0 }
         e.keyText = describe(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3)
         return e
     }
