@@ -34,11 +34,12 @@ for name, col in (("", GREY), ("H", ORANGE)):
 # Start-up image: power ring with the product's stripe mark.
 sk("index", "powerOn", 240, 240,
    '<defs><linearGradient id="g" x1="0" y1="0" x2="1" y2="1"><stop offset="0" stop-color="#ff8aa0"/><stop offset="1" stop-color="%s"/></linearGradient></defs>'
-   '<circle cx="120" cy="60" r="50" fill="none" stroke="%s" stroke-width="4"/>'
-   '<path d="M98 36 A32 32 0 1 0 142 36" fill="none" stroke="url(#g)" stroke-width="7" stroke-linecap="round"/>'
-   '<rect x="116" y="20" width="8" height="38" rx="4" fill="url(#g)"/>'
+   '<rect x="0" y="0" width="240" height="240" rx="16" fill="#1f1f23" stroke="%s"/>'
+   '<circle cx="120" cy="58" r="42" fill="none" stroke="%s" stroke-width="4"/>'
+   '<path d="M102 38 A27 27 0 1 0 138 38" fill="none" stroke="url(#g)" stroke-width="6" stroke-linecap="round"/>'
+   '<rect x="116.5" y="26" width="7" height="32" rx="3.5" fill="url(#g)"/>'
    '<rect x="40" y="196" width="160" height="3" rx="1.5" fill="%s"/>'
-   '<rect x="70" y="206" width="100" height="3" rx="1.5" fill="%s" opacity="0.6"/>' % (ORANGE, G1, ORANGE, ORANGE))
+   '<rect x="70" y="206" width="100" height="3" rx="1.5" fill="%s" opacity="0.6"/>' % (ORANGE, PANEL, G1, ORANGE, ORANGE))
 
 sk("index", "slide", 9, 9, '<circle cx="4.5" cy="4.5" r="4.2" fill="#ffffff"/><circle cx="4.5" cy="4.5" r="1.6" fill="%s"/>' % ORANGE)
 ticks = "".join('<rect x="%.2f" y="0" width="1" height="%d" fill="%s"/>' % (2 + i * 20.4, 6 if i % 5 == 0 else 4, GREY) for i in range(11))

@@ -72,7 +72,7 @@ Item {
             animationClock.advanceBy(120)
             shoot(main, "mouse-dropdown.png")
             mouseClick(findChild(main, "mouseLabel2"))
-            animationClock.advanceBy(0)
+            animationClock.advanceBy(120)
             shoot(main, "mouse-assignment.png")
         }
 
