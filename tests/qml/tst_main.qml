@@ -680,5 +680,23 @@ TestCase {
         compare(child(main, "mouseMain").selectKey, -1)
         compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0)
     }
+
+    function test_key_caps_follow_the_keyboard_page() {
+        var main = startedMain("keyboard")
+        var keyboard = child(main, "keyboardMain")
+        var cap = child(main, "key101")
+        compare(cap.keyTxtText, "1")
+        verify(child(main, "key0").isSelect)
+        mouseClick(cap)
+        compare(keyboard.selectKey, 101)
+        verify(cap.isSelect)
+        verify(!child(main, "key0").isSelect)
+        compare(cap.color, Qt.color("#29292d"))
+        keyboard.selectModel = 1
+        cap.keyColor = "#00ff00"
+        compare(cap.color, Qt.color("#00ff00"))
+        mouseClick(child(main, "key102"), 5, 5, Qt.RightButton)
+        compare(keyboard.selectKey, 102)
+    }
 }
 }

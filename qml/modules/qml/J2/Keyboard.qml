@@ -93,6 +93,7 @@ Item {
     Component {
         id: cap
         Key {
+            objectName: "key" + dataIndex
             dataIndex: parent ? parent.capIndex : 0
             keyTxtText: parent ? parent.label : ""
         }
