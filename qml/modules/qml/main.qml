@@ -414,7 +414,7 @@ Item {
             objectName: "keyMatrix"
             visible: mainIten.isMouse
             keyCount: mouseMain.keyCount
-            describe: keyAssigment.keyCodeToString
+            textSource: keyAssigment
             gunPage: gunControl
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index

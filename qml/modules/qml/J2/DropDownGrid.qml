@@ -120,13 +120,6 @@ Item {
         color: root.bgColor
         border.color: root.borderColor
 
-        NumberAnimation on height {
-            id: slide
-            running: false
-            duration: 100
-            easing.type: Easing.OutQuad
-        }
-
         Grid {
             columns: root.columns
 
@@ -160,5 +153,13 @@ Item {
                 }
             }
         }
+    }
+
+    NumberAnimation {
+        id: slide
+        target: box
+        property: "height"
+        duration: 100
+        easing.type: Easing.OutQuad
     }
 }

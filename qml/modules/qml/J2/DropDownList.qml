@@ -120,20 +120,6 @@ Item {
         color: root.bgColor
         border.color: root.borderColor
 
-        NumberAnimation on height {
-            id: slide
-            running: false
-            duration: 100
-            easing.type: Easing.OutQuad
-            onFinished: {
-                if (!root.isDrop && root.pendingIndex >= 0) {
-                    var index = root.pendingIndex
-                    root.pendingIndex = -1
-                    root.valueChange(index)
-                }
-            }
-        }
-
         ListView {
             id: list
             anchors.fill: parent
@@ -190,6 +176,21 @@ Item {
                     list.contentY = dragBar.travel > 0
                             ? y / dragBar.travel * (list.contentHeight - list.height) : 0
                 }
+            }
+        }
+    }
+
+    NumberAnimation {
+        id: slide
+        target: box
+        property: "height"
+        duration: 100
+        easing.type: Easing.OutQuad
+        onFinished: {
+            if (!root.isDrop && root.pendingIndex >= 0) {
+                var index = root.pendingIndex
+                root.pendingIndex = -1
+                root.valueChange(index)
             }
         }
     }

@@ -98,13 +98,6 @@ Item {
         color: root.sliderBgColor
         border.color: root.borderColor
 
-        NumberAnimation on height {
-            id: slide
-            running: false
-            duration: 180
-            easing.type: Easing.OutQuad
-        }
-
         SliderButton {
             id: slider
             x: 8
@@ -114,5 +107,13 @@ Item {
             onValueChange: (tmpValue) => root.valueChange(tmpValue)
             onDragSignal: (isDrag) => root.dragSignal(isDrag)
         }
+    }
+
+    NumberAnimation {
+        id: slide
+        target: panel
+        property: "height"
+        duration: 180
+        easing.type: Easing.OutQuad
     }
 }

@@ -9,8 +9,8 @@ Panel {
     property var keyMatrixLang: ["Key ", "Key Function"]
     property int keyCount: 8
     property bool isSave: false
-    // Turns an entry's four bytes into its text.
-    property var describe: function(c0, c1, c2, c3) { return "" }
+    // The assignment dialog, whose keyCodeToString gives an entry's text.
+    property var textSource: null
     property var gunPage: null
     property alias modKeys: modKeysModel
     property alias modKeys_tmp: modKeysTmpModel
@@ -25,7 +25,8 @@ Panel {
     function entryOf(bytes) {
         var e = { "keyCode0": Number(bytes[0]) || 0, "keyCode1": Number(bytes[1]) || 0,
                   "keyCode2": Number(bytes[2]) || 0, "keyCode3": Number(bytes[3]) || 0 }
-        e.keyText = describe(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3)
+        e.keyText = textSource === null ? ""
+                  : textSource.keyCodeToString(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3)
         return e
     }
 

@@ -98,17 +98,6 @@ Item {
         radius: width / 2
         color: knobArea.pressed ? Theme.colorOrange : Theme.fontColor
 
-        NumberAnimation on x {
-            id: glide
-            running: false
-            duration: 120
-            easing.type: Easing.OutQuad
-            onFinished: {
-                root.valueChange(root.position)
-                root.valueChangeDelay(root.position)
-            }
-        }
-
         MouseArea {
             id: knobArea
             anchors.fill: parent
@@ -131,6 +120,18 @@ Item {
                 root.valueChangeDelay(root.position)
                 root.dragSignal(false)
             }
+        }
+    }
+
+    NumberAnimation {
+        id: glide
+        target: knob
+        property: "x"
+        duration: 120
+        easing.type: Easing.OutQuad
+        onFinished: {
+            root.valueChange(root.position)
+            root.valueChangeDelay(root.position)
         }
     }
 }
