@@ -201,6 +201,8 @@ TestCase {
         compare(dpi.currentDPI, 2)
         main.setCurrentDPI("5")
         compare(dpi.currentDPI, 4)
+        main.setCurrentDPI(undefined)
+        compare(dpi.currentDPI, 4)
         compare(callLog.names(), [])
     }
 

@@ -51,7 +51,9 @@ Item {
         visible = true
         if (!isPownOn || initialisedType !== deviceType)
             firstStart()
-        dpiPage.currentDPI = Number(ui_View.mouseGetCurrentDPI()) - 1
+        var stage = Number(ui_View.mouseGetCurrentDPI())
+        if (!isNaN(stage))
+            dpiPage.currentDPI = stage - 1
     }
 
     function run() {
@@ -82,7 +84,7 @@ Item {
 
     function setCurrentDPI(dpiValue) {
         var stage = Number(dpiValue)
-        if (stage !== 0)
+        if (stage !== 0 && !isNaN(stage))
             dpiPage.currentDPI = stage - 1
     }
 
