@@ -1,0 +1,77 @@
+#include "CallLog.h"
+#include "StandIns.h"
+#include "VirtualAnimationClock.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QVariantAnimation>
+#include <QtQuickTest>
+
+// Publishes the recording stand-ins under the names the application uses and
+// puts every animation on virtual time before any test runs.
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        m_clock = new VirtualAnimationClock(this);
+        m_clock->install();
+        // While only pauses (QML Timers) run, Qt hands them to a real-time timer;
+        // one endless animation keeps the virtual clock in charge of them too.
+        m_keepDriving = new QVariantAnimation(this);
+        m_keepDriving->setStartValue(0.0);
+        m_keepDriving->setEndValue(1.0);
+        m_keepDriving->setDuration(1000);
+        m_keepDriving->setLoopCount(-1);
+        m_keepDriving->start();
+    }
+
+    void qmlEngineAvailable(QQmlEngine* engine)
+    {
+        auto* log = new CallLog(engine);
+        QQmlContext* context = engine->rootContext();
+        context->setContextProperty(QStringLiteral("callLog"), log);
+        context->setContextProperty(QStringLiteral("ui_View"), new ViewStandIn(log, engine));
+        context->setContextProperty(QStringLiteral("hid"), new HidStandIn(log, engine));
+        context->setContextProperty(QStringLiteral("ui_Ctl"), new ControllerStandIn(log, engine));
+        context->setContextProperty(QStringLiteral("animationClock"), m_clock);
+        const QString shots = QStringLiteral(QUORIX_SCREENSHOT_DIR);
+        QDir().mkpath(shots);
+        context->setContextProperty(QStringLiteral("screenshotDir"), shots);
+        // The text of every compiled-in screen, by address, for checks on what they name.
+        QVariantMap screenSources;
+        QDirIterator it(QStringLiteral(":/modules/qml"), {QStringLiteral("*.qml")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly))
+                screenSources.insert(QStringLiteral("qrc") + file.fileName(), QString::fromUtf8(file.readAll()));
+        }
+        context->setContextProperty(QStringLiteral("screenSources"), screenSources);
+    }
+
+    // The animation objects must go while the application still exists.
+    void cleanupTestCase()
+    {
+        delete m_keepDriving;
+        m_keepDriving = nullptr;
+        m_clock->uninstall();
+        delete m_clock;
+        m_clock = nullptr;
+    }
+
+private:
+    VirtualAnimationClock* m_clock = nullptr;
+    QVariantAnimation* m_keepDriving = nullptr;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(quorix_qml, Setup)
+
+#include "tst_qml.moc"
