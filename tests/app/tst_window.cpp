@@ -184,6 +184,9 @@ private Q_SLOTS:
         host.show();
         host.view()->initUI();
         QTRY_VERIFY(host.view()->rootObject()->isVisible());
+        // The start-up card gives way to the regions when the input lock ends.
+        QTRY_VERIFY_WITH_TIMEOUT(host.view()->isEnabled(), 3000);
+        QTest::qWait(50);
         const QImage shot = host.grab().toImage();
         QCOMPARE(shot.size(), QSize(1024, 640));
         const QString dir = QStringLiteral(QUORIX_SCREENSHOT_DIR);
