@@ -53,6 +53,10 @@ GlobalInputHook::GlobalInputHook(QObject* parent)
 
 GlobalInputHook::~GlobalInputHook()
 {
+    // Whoever registered the callbacks may be half gone by now.
+    m_keyboardCallback = nullptr;
+    m_mouseCallback = nullptr;
+    m_copyDataCallback = nullptr;
     removeHooks();
     if (g_instance == this)
         g_instance = nullptr;

@@ -48,7 +48,6 @@ void InputEventFilter::applicationStateChanged(Qt::ApplicationState state)
 {
     if (state == Qt::ApplicationActive)
         return;
-    // Releases now go to another application's window; none would reach us.
     if (m_hook->evdevReader()->coversKeyboard())
         m_translator.forget();
     else

@@ -24,10 +24,11 @@ public:
     InputEventFilter(GlobalInputHook* hook, QObject* parent = nullptr);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    // Once the application is no longer active, key releases go to another
+    // application's window; the keys this layer holds are released then.
     void applicationStateChanged(Qt::ApplicationState state);
 
+private:
     GlobalInputHook* m_hook;
     EvdevTranslator m_translator;
 };

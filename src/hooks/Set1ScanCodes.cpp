@@ -18,7 +18,9 @@ struct Entry
 // are the identity; the rest are the PC keyboard's published set-1 codes
 // (0xE0-prefixed keys marked extended). Pause sends E1 1D 45, which the system
 // sees as 0x45 without the extended flag; Num Lock is 0x45 with it. Media and
-// power keys are left out: no usage is kept for them.
+// power keys are left out: no usage is kept for them. Right Shift carries the
+// extended flag, as the system's low-level keyboard notifications mark it and as
+// the scan-code table it feeds expects.
 constexpr Entry kTable[] = {
     {KEY_ESC, 0x01, false},
     {KEY_1, 0x02, false}, {KEY_2, 0x03, false}, {KEY_3, 0x04, false}, {KEY_4, 0x05, false},
@@ -39,7 +41,7 @@ constexpr Entry kTable[] = {
     {KEY_Z, 0x2C, false}, {KEY_X, 0x2D, false}, {KEY_C, 0x2E, false}, {KEY_V, 0x2F, false},
     {KEY_B, 0x30, false}, {KEY_N, 0x31, false}, {KEY_M, 0x32, false},
     {KEY_COMMA, 0x33, false}, {KEY_DOT, 0x34, false}, {KEY_SLASH, 0x35, false},
-    {KEY_RIGHTSHIFT, 0x36, false}, {KEY_KPASTERISK, 0x37, false}, {KEY_LEFTALT, 0x38, false},
+    {KEY_RIGHTSHIFT, 0x36, true}, {KEY_KPASTERISK, 0x37, false}, {KEY_LEFTALT, 0x38, false},
     {KEY_SPACE, 0x39, false}, {KEY_CAPSLOCK, 0x3A, false},
     {KEY_F1, 0x3B, false}, {KEY_F2, 0x3C, false}, {KEY_F3, 0x3D, false}, {KEY_F4, 0x3E, false},
     {KEY_F5, 0x3F, false}, {KEY_F6, 0x40, false}, {KEY_F7, 0x41, false}, {KEY_F8, 0x42, false},
