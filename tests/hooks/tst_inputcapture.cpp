@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QQuickWidget>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -129,6 +130,7 @@ private Q_SLOTS:
     void qtFilterConsumesNothing();
     void qtTakesEachEventOnceAtItsWindow();
     void qtClickOnShownWidgetReportedOnce();
+    void qtClickOnQuickWidgetReportedOnce();
     void qtIgnoresEventsWithoutScanCode();
     void qtDefersToReaderThatSeesKeyboard();
     void qtReleasesHeldKeysWhenDeactivated();
@@ -284,6 +286,28 @@ void TestInputCapture::qtClickOnShownWidgetReportedOnce()
     QCOMPARE(capture.reports.size(), 2);
     QVERIFY(capture.reports[0].startsWith(QLatin1String("F0+@")));
     QVERIFY(capture.reports[1].startsWith(QLatin1String("F0-@")));
+}
+
+void TestInputCapture::qtClickOnQuickWidgetReportedOnce()
+{
+    QTemporaryDir dir;
+    QFile qml(dir.filePath(QStringLiteral("Area.qml")));
+    QVERIFY(qml.open(QIODevice::WriteOnly));
+    qml.write("import QtQuick\nRectangle { width: 80; height: 80; MouseArea { anchors.fill: parent } }\n");
+    qml.close();
+
+    Capture capture;
+    QWidget top;
+    auto* quick = new QQuickWidget(&top);
+    quick->setSource(QUrl::fromLocalFile(qml.fileName()));
+    QCOMPARE(quick->status(), QQuickWidget::Ready);
+    quick->setGeometry(0, 0, 80, 80);
+    top.resize(80, 80);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    // The scene behind a QQuickWidget gets its own copy of the event.
+    QTest::mouseClick(top.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QCOMPARE(capture.reports.size(), 2);
 }
 
 void TestInputCapture::qtIgnoresEventsWithoutScanCode()
