@@ -292,7 +292,7 @@ bool GlobalInputHook::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Show:
         case QEvent::Hide:
         case QEvent::WindowStateChange:
-            // A hide event arrives before the widget counts as hidden.
+            // A window the window system minimises gets a hide event but stays visible.
             setGlobalCaptureActive(event->type() != QEvent::Hide && m_followed->isVisible()
                                    && !m_followed->isMinimized());
             break;

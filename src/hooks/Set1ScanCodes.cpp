@@ -14,13 +14,14 @@ struct Entry
     bool extended;
 };
 
-// Linux key codes follow the set-1 make codes for the first 88 keys, so most rows
-// are the identity; the rest are the PC keyboard's published set-1 codes
-// (0xE0-prefixed keys marked extended). Pause sends E1 1D 45, which the system
-// sees as 0x45 without the extended flag; Num Lock is 0x45 with it. Media and
-// power keys are left out: no usage is kept for them. Right Shift carries the
-// extended flag, as the system's low-level keyboard notifications mark it and as
-// the scan-code table it feeds expects.
+// Left: the key codes of the Linux input event codes (linux/input-event-codes.h).
+// Right: the make codes of PC keyboard scan code set 1, 0xE0-prefixed keys marked
+// extended. The first 88 Linux codes were laid out after set 1, so most rows are
+// the identity. Pause sends E1 1D 45, which the system reads as 0x45 without the
+// extended flag; Num Lock is 0x45 with it. Right Shift carries the extended flag,
+// as the system's low-level keyboard notifications mark it and as the scan-code
+// table it feeds expects. Media and power keys are left out: no usage is kept for
+// them.
 constexpr Entry kTable[] = {
     {KEY_ESC, 0x01, false},
     {KEY_1, 0x02, false}, {KEY_2, 0x03, false}, {KEY_3, 0x04, false}, {KEY_4, 0x05, false},

@@ -124,6 +124,7 @@ private Q_SLOTS:
     void isoBackslash();
 
     void procedureOverrides();
+    void doubleClickMessagesIgnored();
     void stateKeptWithoutCallback();
     void scanCodeAboveByteIsIgnored();
 
@@ -227,6 +228,16 @@ void TestInputCapture::procedureOverrides()
     capture.hook.keyboardProc({0x54, false, false, true});
     capture.hook.keyboardProc({0x54, false, true, true});
     QCOMPARE(capture.joined(), QStringLiteral("47+ 48+ 46+"));
+}
+
+void TestInputCapture::doubleClickMessagesIgnored()
+{
+    Capture capture;
+    capture.hook.mouseProc(kLButtonDblClk, 1, 2);
+    capture.hook.mouseProc(kRButtonDblClk, 1, 2);
+    capture.hook.mouseProc(0x20A, 1, 2);
+    capture.hook.mouseProc(kMButtonUp, -3, 2);
+    QCOMPARE(capture.joined(), QStringLiteral("F2-@-3,2"));
 }
 
 void TestInputCapture::stateKeptWithoutCallback()
