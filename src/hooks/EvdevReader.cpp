@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <libevdev/libevdev.h>
 #include <linux/input.h>
@@ -178,7 +179,11 @@ void EvdevReader::start()
     m_running = true;
     if (QDir(m_directory).exists()) {
         m_watcher = new QFileSystemWatcher(QStringList{m_directory}, this);
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EvdevReader::scan);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+            scan();
+            // A new node may get its access rights from udev only a moment later.
+            QTimer::singleShot(kRescanDelayMs, this, &EvdevReader::scan);
+        });
     }
     scan();
     qCDebug(lcHooks, "Reading %d input devices", streamCount());

@@ -21,6 +21,7 @@ class EvdevReader : public QObject
 
 public:
     enum Kind { Keyboard = 1, Mouse = 2 };
+    static constexpr int kRescanDelayMs = 1000;
 
     EvdevReader(GlobalInputHook* hook, QObject* parent = nullptr);
     ~EvdevReader() override;
