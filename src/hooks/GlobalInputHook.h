@@ -41,7 +41,8 @@ enum MouseMessage : quint32 {
 // a key's state are reported. Two layers feed it: an application-wide event filter
 // that sees the key and button events of our own windows, and, while the main
 // window is shown, a read-only reader of the keyboards and mice under /dev/input so
-// keys are seen while another window has the focus.
+// keys are seen while another window has the focus. While the window is hidden or
+// minimised nothing outside our own windows is read: no screen is on view to use it.
 class GlobalInputHook : public QObject
 {
     Q_OBJECT

@@ -77,6 +77,7 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event)
         if (!m_hook->mouseHookInstalled() || !isFirstStop(watched) || m_hook->evdevReader()->coversMouse())
             break;
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Where the press happened; the pointer may have moved on by now.
         m_translator.button(buttonCode(mouse->button()), event->type() == QEvent::MouseButtonPress,
                             mouse->globalPosition().toPoint());
         break;
