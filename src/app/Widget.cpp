@@ -4,6 +4,7 @@
 #include "app/Ui_Controler.h"
 #include "app/UserEvent.h"
 #include "devices/DeviceList.h"
+#include "hooks/WarningBox.h"
 #include "view/SettingsStore.h"
 #include "view/myQQuickView.h"
 
@@ -53,6 +54,7 @@ Widget::Widget(QWidget* parent)
     m_checkTimer.setSingleShot(true);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
     createTrayIcon();
+    m_warningBox = new WarningBox(this, this);
 }
 
 Widget::~Widget()
@@ -65,6 +67,22 @@ Widget::~Widget()
 myQQuickView* Widget::view() const
 {
     return m_controller->view();
+}
+
+void Widget::keyboardCallback(quint8 usage, bool isDown, void* context)
+{
+    static_cast<Widget*>(context)->view()->detectKeyboard(isDown, usage);
+}
+
+void Widget::mouseCallback(quint8 button, quint8 isDown, int x, int y, void* context)
+{
+    static_cast<Widget*>(context)->view()->detectMouse(isDown != 0, button, x, y);
+}
+
+void Widget::copyDataCallback(const CopyData* data, void* context)
+{
+    if (context && data)
+        static_cast<Widget*>(context)->m_warningBox->handle(data);
 }
 
 void Widget::createTrayIcon()

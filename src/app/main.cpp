@@ -2,6 +2,7 @@
 #include "app/DataRoot.h"
 #include "app/SingleInstance.h"
 #include "app/Widget.h"
+#include "hooks/GlobalInputHook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +34,18 @@ int main(int argc, char* argv[])
 
     Widget host;
     QObject::connect(&instance, &SingleInstance::messageReceived, &host, &Widget::receiveMessage);
+
+    GlobalInputHook hook;
+    hook.initialise(0);
+    hook.setKeyboardCallback(&Widget::keyboardCallback, &host);
+    hook.setMouseCallback(&Widget::mouseCallback, &host);
+    hook.setCopyDataCallback(&Widget::copyDataCallback, &instance, &host);
+    // Devices under /dev/input are read only while the window is up.
+    hook.followWindow(&host);
+
     host.showNormal();
     host.checkDevice();
-    return app.exec();
+    const int result = app.exec();
+    hook.removeHooks();
+    return result;
 }
