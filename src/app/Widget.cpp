@@ -6,6 +6,7 @@
 #include "devices/Detection.h"
 #include "devices/DeviceList.h"
 #include "devices/HotplugMonitor.h"
+#include "hooks/WarningBox.h"
 #include "view/SettingsStore.h"
 #include "view/myQQuickView.h"
 
@@ -59,6 +60,7 @@ Widget::Widget(QWidget* parent)
     auto* monitor = new HotplugMonitor(this);
     connect(monitor, &HotplugMonitor::deviceChanged, this, &Widget::deviceChangeNotified);
     monitor->start();
+    m_warningBox = new WarningBox(this, this);
 }
 
 Widget::~Widget()
@@ -71,6 +73,22 @@ Widget::~Widget()
 myQQuickView* Widget::view() const
 {
     return m_controller->view();
+}
+
+void Widget::keyboardCallback(quint8 usage, bool isDown, void* context)
+{
+    static_cast<Widget*>(context)->view()->detectKeyboard(isDown, usage);
+}
+
+void Widget::mouseCallback(quint8 button, quint8 isDown, int x, int y, void* context)
+{
+    static_cast<Widget*>(context)->view()->detectMouse(isDown != 0, button, x, y);
+}
+
+void Widget::copyDataCallback(const CopyData* data, void* context)
+{
+    if (context && data)
+        static_cast<Widget*>(context)->m_warningBox->handle(data);
 }
 
 void Widget::createTrayIcon()

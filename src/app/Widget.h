@@ -8,7 +8,9 @@
 #include <QWidget>
 
 class Ui_Controler;
+class WarningBox;
 class myQQuickView;
+struct CopyData;
 
 // The one top-level window: a frameless host whose whole surface is the view. It
 // owns the protocol object, the detection timer and the tray icon; the program
@@ -29,6 +31,12 @@ public:
     Ui_Controler* controller() const { return m_controller; }
     QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
     QTimer& checkTimer() { return m_checkTimer; }
+    WarningBox* warningBox() const { return m_warningBox; }
+
+    // Input capture callbacks; `context` is the host.
+    static void keyboardCallback(quint8 usage, bool isDown, void* context);
+    static void mouseCallback(quint8 button, quint8 isDown, int x, int y, void* context);
+    static void copyDataCallback(const CopyData* data, void* context);
 
     // True while the last detection pass served a device; read by the restore paths.
     static bool deviceConnected();
@@ -70,4 +78,5 @@ private:
     Ui_Controler* m_controller = nullptr;
     Hid_Thread m_hid;
     QSystemTrayIcon* m_trayIcon = nullptr;
+    WarningBox* m_warningBox = nullptr;
 };

@@ -3,8 +3,7 @@
 // without the hardware.
 
 #include "SimControlWindow.h"
-#include "app/AppStartup.h"
-#include "app/SingleInstance.h"
+#include "app/Program.h"
 #include "app/Widget.h"
 #include "protocol/Clock.h"
 #include "protocol/SimulatedHid.h"
@@ -14,19 +13,15 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorix-sim"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    SingleInstance instance;
-    if (instance.isRunning()) {
-        instance.sendMessage(QString(), 5000);
+    Program program;
+    if (!program.start())
         return 1;
-    }
-    AppStartup::enterDataRoot();
-    AppStartup::useSoftwareRenderer();
 
     const bool family560 = QSettings(SettingsStore::globalPath(), QSettings::IniFormat)
                                .value(QStringLiteral("mouse/icType"))
@@ -35,20 +30,16 @@ int main(int argc, char* argv[])
     SimulatedHid sim(family560 ? sim::MouseFamily::F560 : sim::MouseFamily::F553, &systemClock());
     TracingBackend trace(sim, systemClock());
 
-    Widget host;
-    host.hid().setBackend(&trace);
-    QObject::connect(&instance, &SingleInstance::messageReceived, &host, &Widget::receiveMessage);
-
-    SimControlWindow control(sim, trace, host);
-    // Beside the main window, so neither hides the other.
-    control.move(host.geometry().right() + 16, host.y());
-    control.show();
-
-    host.showNormal();
-    host.checkDevice();
-    const int rc = app.exec();
-    host.hid().stopReader();
-    sim.interruptReads();
-    host.hid().waitForReader();
-    return rc;
+    std::unique_ptr<SimControlWindow> control;
+    return program.run(trace, [&](Widget& host) {
+        control = std::make_unique<SimControlWindow>(sim, trace, host);
+        // Beside the main window, so neither hides the other.
+        control->move(host.geometry().right() + 16, host.y());
+        control->show();
+        // The reader's event read waits for real; end it at once on the way out.
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&sim, &host] {
+            host.hid().stopReader();
+            sim.interruptReads();
+        });
+    });
 }
