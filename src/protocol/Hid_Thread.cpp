@@ -1,9 +1,29 @@
 #include "protocol/Hid_Thread.h"
 
 #include "protocol/Clock.h"
+#include "protocol/HidBackend.h"
+#include "protocol/HidapiBackend.h"
+#include "protocol/ProtocolLog.h"
+#include "protocol/Scramble.h"
+#include "protocol/TransportConstants.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Nothing assigns the device a secrecy code, so it stays all zero and the XOR
+// step of the scrambling leaves the bytes as they are.
+uchar secrecyCode[hidframe::kBlockSize] = {};
+
+} // namespace
 
 Hid_Thread::Hid_Thread(QObject* parent)
     : QThread(parent)
+    , m_backend(&hidapiBackend())
     , m_clock(&systemClock())
 {
 }
@@ -14,12 +34,320 @@ Hid_Thread::~Hid_Thread()
     waitForReader();
 }
 
-void Hid_Thread::waitForReader()
+void Hid_Thread::setBackend(HidBackend* backend)
 {
+    m_backend = backend ? backend : &hidapiBackend();
+}
+
+void Hid_Thread::setClock(Clock* clock)
+{
+    m_clock = clock ? clock : &systemClock();
+}
+
+QList<DeviceRecord> Hid_Thread::devices() const
+{
+    QMutexLocker lock(&m_devicesMutex);
+    return m_devices;
+}
+
+void Hid_Thread::setDevices(const QList<DeviceRecord>& devices)
+{
+    QMutexLocker lock(&m_devicesMutex);
+    m_devices = devices;
+}
+
+uchar Hid_Thread::hidCS(uchar* cmd)
+{
+    return scramble::checksum(cmd);
 }
 
 bool Hid_Thread::chkDeviceIsEnCode(int index)
 {
     m_currentDevice = index;
     return true;
+}
+
+void Hid_Thread::USBDataEncryption(uchar* FIFOBuf, uchar* SecrecyCode)
+{
+    scramble::encrypt(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::USBDataDecipher(uchar* FIFOBuf, uchar* SecrecyCode)
+{
+    scramble::decrypt(FIFOBuf, SecrecyCode);
+}
+
+bool Hid_Thread::acquireChannel()
+{
+    for (int round = 0; round < transport::kChannelRounds; ++round) {
+        if (m_channelFree) {
+            m_channelFree = false;
+            return true;
+        }
+        pause(transport::kChannelRoundMs);
+        QCoreApplication::processEvents();
+    }
+    return false;
+}
+
+bool Hid_Thread::beginCommand(const char* failureMessage)
+{
+    if (acquireChannel())
+        return true;
+    m_lastTransferOk = false;
+    qCDebug(lcProtocol, "%s", failureMessage);
+    return false;
+}
+
+void Hid_Thread::settleDelay()
+{
+    pause(transport::kSettleHalfMs);
+    pause(transport::kSettleHalfMs);
+}
+
+void Hid_Thread::pause(int ms)
+{
+    m_clock->sleepMs(ms);
+}
+
+QString Hid_Thread::recordPath(int index) const
+{
+    QMutexLocker lock(&m_devicesMutex);
+    return (index >= 0 && index < m_devices.size()) ? m_devices.at(index).path : QString();
+}
+
+QString Hid_Thread::recordEventPath(int index) const
+{
+    QMutexLocker lock(&m_devicesMutex);
+    return (index >= 0 && index < m_devices.size()) ? m_devices.at(index).path2 : QString();
+}
+
+void Hid_Thread::clearRecordPath(int index)
+{
+    QMutexLocker lock(&m_devicesMutex);
+    if (index >= 0 && index < m_devices.size())
+        m_devices[index].path.clear();
+}
+
+void Hid_Thread::clearRecordEventPath(int index)
+{
+    QMutexLocker lock(&m_devicesMutex);
+    if (index >= 0 && index < m_devices.size())
+        m_devices[index].path2.clear();
+}
+
+bool Hid_Thread::currentIsEncoded() const
+{
+    QMutexLocker lock(&m_devicesMutex);
+    const int i = m_currentDevice;
+    return i >= 0 && i < m_devices.size() && m_devices.at(i).isEncode;
+}
+
+int Hid_Thread::currentReportLength() const
+{
+    QMutexLocker lock(&m_devicesMutex);
+    const int i = m_currentDevice;
+    return (i >= 0 && i < m_devices.size()) ? m_devices.at(i).reportLength : 0;
+}
+
+HidHandle* Hid_Thread::openCommandInterface(int index)
+{
+    const QString path = recordPath(index);
+    if (path.isEmpty())
+        return nullptr;
+    closeCommandInterface();
+    m_commandHandle = m_backend->open(path.toLatin1());
+    if (!m_commandHandle) {
+        // Later commands fail at once until detection finds the device again.
+        clearRecordPath(index);
+        return nullptr;
+    }
+    // Blocking mode as the device expects; its result does not matter to us,
+    // since every read passes its own bound.
+    m_backend->setNonblocking(m_commandHandle, false);
+    return m_commandHandle;
+}
+
+HidHandle* Hid_Thread::openEventInterface(int index)
+{
+    const QString path = recordEventPath(index);
+    if (path.isEmpty())
+        return nullptr;
+    closeEventInterface();
+    m_eventHandle = m_backend->open(path.toLatin1());
+    if (!m_eventHandle) {
+        clearRecordEventPath(index);
+        return nullptr;
+    }
+    m_backend->setNonblocking(m_eventHandle, false);
+    return m_eventHandle;
+}
+
+void Hid_Thread::closeCommandInterface()
+{
+    if (m_commandHandle) {
+        m_backend->close(m_commandHandle);
+        m_commandHandle = nullptr;
+    }
+}
+
+void Hid_Thread::closeEventInterface()
+{
+    if (m_eventHandle) {
+        m_backend->close(m_eventHandle);
+        m_eventHandle = nullptr;
+    }
+}
+
+void Hid_Thread::setCommand(uchar c0, uchar c1, uchar c2, uchar c3, uchar c4, uchar c5, uchar c6)
+{
+    uchar* report = m_commandReport.data();
+    report[0] = hidframe::kReportId;
+    uchar* c = m_commandReport.block();
+    c[0] = c0;
+    c[1] = c1;
+    c[2] = c2;
+    c[3] = c3;
+    c[4] = c4;
+    c[5] = c5;
+    c[6] = c6;
+    c[7] = scramble::checksum(c);
+}
+
+void Hid_Thread::prefillReply(std::initializer_list<uchar> values)
+{
+    m_replyReport.bytes.fill(0);
+    uchar* r = m_replyReport.block();
+    int i = 1;
+    for (uchar v : values) {
+        if (i >= static_cast<int>(hidframe::kBlockSize))
+            break;
+        r[i++] = v;
+    }
+}
+
+void Hid_Thread::setPayload(const uchar* src, int length)
+{
+    const auto n = static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(hidframe::kBulkBufferSize)));
+    if (src)
+        std::memcpy(m_bulkBuffer.data(), src, n);
+    else
+        std::memset(m_bulkBuffer.data(), 0, n);
+}
+
+bool Hid_Thread::finishTransfer(bool ok)
+{
+    closeCommandInterface();
+    m_channelFree = true;
+    m_lastTransferOk = ok;
+    return ok;
+}
+
+void Hid_Thread::sendQuick()
+{
+    sendCommand(0, false);
+    pause(transport::kQuickCommandPauseMs);
+}
+
+// Payloads go out as a train of output reports of reportLength data bytes,
+// each on a freshly opened handle and followed by a fixed pause. A record
+// whose reportLength is 0 or less cannot cut a payload, so such a transfer
+// fails before it sends anything; a payload that is not a whole number of
+// reports has its last report padded with zeros.
+bool Hid_Thread::sendCommand(int payloadLength, bool settle)
+{
+    QCoreApplication::processEvents();
+    if (!openCommandInterface(m_currentDevice))
+        return finishTransfer(false);
+    if (currentIsEncoded())
+        USBDataEncryption(m_commandReport.block(), secrecyCode);
+
+    if (!openCommandInterface(m_currentDevice))
+        return finishTransfer(false);
+    if (m_backend->sendFeatureReport(m_commandHandle, m_commandReport.data(), hidframe::kCommandReportSize) < 0)
+        return finishTransfer(false);
+    if (settle)
+        settleDelay();
+    if (payloadLength <= 0)
+        return finishTransfer(true);
+
+    const int reportLength = currentReportLength();
+    if (reportLength <= 0)
+        return finishTransfer(false);
+    const int total = std::min(payloadLength, static_cast<int>(hidframe::kBulkBufferSize));
+    const int chunk = std::min(total, reportLength);
+    std::vector<uchar> buffer(static_cast<std::size_t>(reportLength) + 1, 0);
+    for (int offset = 0; offset < total; offset += chunk) {
+        std::fill(buffer.begin(), buffer.end(), 0);
+        buffer[0] = hidframe::kReportId;
+        const int n = std::min(chunk, total - offset);
+        std::memcpy(buffer.data() + 1, m_bulkBuffer.data() + offset, static_cast<std::size_t>(n));
+        if (!openCommandInterface(m_currentDevice))
+            return finishTransfer(false);
+        if (m_backend->write(m_commandHandle, buffer.data(), buffer.size()) < 0)
+            return finishTransfer(false);
+        pause(transport::kOutputReportGapMs);
+    }
+    if (settle)
+        settleDelay();
+    return finishTransfer(true);
+}
+
+// A silent device must not hang the screens: each input report is waited for
+// at most kBulkReadBoundMs, in slices with event processing between them, and
+// expiry counts as a failed read.
+int Hid_Thread::readBulkReport(uchar* buffer, int length)
+{
+    for (int waited = 0; waited < transport::kBulkReadBoundMs; waited += transport::kBulkReadSliceMs) {
+        const int rc = m_backend->readTimeout(m_commandHandle, buffer, static_cast<std::size_t>(length),
+                                              transport::kBulkReadSliceMs);
+        if (rc != 0)
+            return rc;
+        QCoreApplication::processEvents();
+    }
+    return -1;
+}
+
+bool Hid_Thread::sendCommandWithReply(int readLength)
+{
+    if (!openCommandInterface(m_currentDevice))
+        return finishTransfer(false);
+    const bool encoded = currentIsEncoded();
+    if (encoded)
+        USBDataEncryption(m_commandReport.block(), secrecyCode);
+
+    if (!openCommandInterface(m_currentDevice))
+        return finishTransfer(false);
+    // A reply to a command that never left is no reply: keep the pre-fill.
+    if (m_backend->sendFeatureReport(m_commandHandle, m_commandReport.data(), hidframe::kCommandReportSize) < 0)
+        return finishTransfer(false);
+    if (!openCommandInterface(m_currentDevice))
+        return finishTransfer(false);
+    m_replyReport.data()[0] = hidframe::kReportId;
+    if (m_backend->getFeatureReport(m_commandHandle, m_replyReport.data(), hidframe::kCommandReportSize) < 0)
+        return finishTransfer(false);
+
+    if (readLength <= 0) {
+        finishTransfer(true);
+        if (encoded)
+            USBDataDecipher(m_replyReport.block(), secrecyCode);
+        return true;
+    }
+
+    const int reportLength = currentReportLength();
+    if (reportLength <= 0)
+        return finishTransfer(false);
+    const int total = std::min(readLength, static_cast<int>(hidframe::kBulkBufferSize));
+    const int chunk = std::min(total, reportLength);
+    std::vector<uchar> buffer(static_cast<std::size_t>(reportLength) + 1, 0);
+    for (int offset = 0; offset < total; offset += chunk) {
+        std::fill(buffer.begin(), buffer.end(), 0);
+        if (!openCommandInterface(m_currentDevice))
+            return finishTransfer(false);
+        if (readBulkReport(buffer.data(), static_cast<int>(buffer.size())) < 0)
+            return finishTransfer(false);
+        const int n = std::min(chunk, total - offset);
+        std::memcpy(m_bulkBuffer.data() + offset, buffer.data(), static_cast<std::size_t>(n));
+    }
+    return finishTransfer(true);
 }

@@ -1,18 +1,31 @@
 #pragma once
 
 #include "devices/DeviceRecord.h"
+#include "protocol/Frames.h"
 
+#include <QFuture>
 #include <QList>
+#include <QMutex>
 #include <QThread>
 
 #include <atomic>
+#include <initializer_list>
 
 class Clock;
 class HidBackend;
+class HidHandle;
 class HidOwner;
 
 // The one object through which the program talks to the served device.
-// Its thread is never started: commands run on the caller's (GUI) thread.
+// Its thread is never started: commands run on the caller's (GUI) thread and
+// are serialised by the channel token; only the event reader runs elsewhere,
+// as one task on the global thread pool.
+//
+// Calling contract of every command slot: take the channel (on failure write
+// the command's fixed message and send nothing), build the command block with
+// its checksum, pre-fill the reply, copy the payload, run one transfer. The
+// transfers give the channel back on every path and close the command
+// interface before they return.
 class Hid_Thread : public QThread
 {
     Q_OBJECT
@@ -23,16 +36,23 @@ public:
 
     void setOwner(HidOwner* owner) { m_owner = owner; }
     HidOwner* owner() const { return m_owner; }
-    void setBackend(HidBackend* backend) { m_backend = backend; }
-    void setClock(Clock* clock) { m_clock = clock; }
+    // Null selects the hidapi back end, the program's default.
+    void setBackend(HidBackend* backend);
+    HidBackend* backend() const { return m_backend; }
+    void setClock(Clock* clock);
+    Clock* clock() const { return m_clock; }
 
-    const QList<DeviceRecord>& devices() const { return m_devices; }
-    void setDevices(const QList<DeviceRecord>& devices) { m_devices = devices; }
+    // A copy: the event reader may clear a record's event path at any time.
+    QList<DeviceRecord> devices() const;
+    void setDevices(const QList<DeviceRecord>& devices);
     int currentDevice() const { return m_currentDevice; }
 
     // Forces the command channel free (the view's clearHidBusy).
     void setChannelFree() { m_channelFree = true; }
+    bool isChannelFree() const { return m_channelFree; }
 
+    // Option exchange with record `index`, then the event reader on the pool.
+    void connectRead(int index);
     bool isReaderRunning() const { return m_readerRunning.load(); }
     // Asks the event reader to leave its loop; it notices within one wait.
     void stopReader() { m_readerRunning.store(false); }
@@ -40,15 +60,96 @@ public:
     void waitForReader();
 
 public Q_SLOTS:
+    uchar hidCS(uchar* cmd);
     // Makes `index` the device every command addresses; always true.
     bool chkDeviceIsEnCode(int index);
+    void USBDataEncryption(uchar* FIFOBuf, uchar* SecrecyCode);
+    void USBDataDecipher(uchar* FIFOBuf, uchar* SecrecyCode);
+    void hid553_00H_GetSecrecyCode(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
+    void hid553_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
+    void hid560_81H_GetKeyboardoption(uchar& byte1, uchar& byte2);
+    void hid560_82H_GetCurrentProfile(uchar& byte1);
+    void hid560_84H_GetCurrentDPI(uchar& byte1, uchar& byte2);
+    void hid553_8BH_GetCurrentDPI(uchar& byte1);
+    void hid553_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid553_04H_SetGunData(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid560_01H_SetKeyboardoption(uchar byte1, uchar byte2);
+    void hid553_01H_SetReportRate(uchar rate);
+    void hid560_03H_SetReportRate(uchar rate);
+    void hid560_04H_SetCurrentDPI(uchar stage);
+    void hidARM_09H_SetKeyboardMode(uchar gameMode);
+    void hidARM_13H_RecoveryData();
+    void hid553_0BH_SetCurrentDPI(uchar stage);
+    void keyboard_0DH_SetKeyMatrix(uchar* src512);
+    void keyboard_12H_SetPicture(uchar* src512, uchar index);
+    void hid553_12H_SetKeyMatrix(uchar* src64, uchar indexAddOne);
+    void hid560_0DH_SetKeyMatrix(uchar* src64, uchar indexAddOne);
+    void hid560_0CH_setProfile(uchar* src128, uchar profileData);
+    void hid560_8CH_readProfile(uchar* src128, uchar profileNo);
+    void keyboardReadProfile(uchar* src512);
+    void hid560_02H_SetCurrentProfile(uchar profile);
+    void keyboard_11H_SetMacroKey(uchar macroId, uchar* src192);
+    void hid553_13H_SetMacroKey(uchar macroId, uchar* src128);
+    void hid560_0FH_SetMacroKey(uchar macroId, uchar* src128);
+    void hid553_11H_SetDPISet(uchar dpiStage, uchar* src8);
+    void hid553_02H_SetCurrentKeyMatrix(uchar currentKeyMatrix);
+    void hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
+    void hidARM_08H_SetRGBLedEffect(uchar effect, uchar speed, uchar brightness, uchar color);
+    void hid553_0CH_SetFixLEDColor(uchar* src3);
+    void keyboard_14H_SetLED8StageColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+    void hid553_10H_SetLED8StageColor(uchar type, uchar* src24);
 
 private:
+    // Takes the channel token: up to 255 rounds of 8 ms with event processing.
+    bool acquireChannel();
+    // The first step of every command slot: the token, or the fixed message.
+    bool beginCommand(const char* failureMessage);
+    void settleDelay();
+    void pause(int ms);
+    HidHandle* openCommandInterface(int index);
+    HidHandle* openEventInterface(int index);
+    void closeCommandInterface();
+    void closeEventInterface();
+    // Fills the command report: report ID, c0..c6, checksum.
+    void setCommand(uchar c0, uchar c1 = 0, uchar c2 = 0, uchar c3 = 0,
+                    uchar c4 = 0, uchar c5 = 0, uchar c6 = 0);
+    // Report ID 0, r0 = 0, r1 onwards from `values`, the rest zero.
+    void prefillReply(std::initializer_list<uchar> values);
+    void setPayload(const uchar* src, int length);
+    // Command without payload and without settling, then the short pause.
+    void sendQuick();
+    // Report rate and current stage of the 560 family, index by index.
+    void sendRepeated(uchar opcode, uchar value, const char* failureMessage);
+    bool sendCommand(int payloadLength, bool settle);
+    bool sendCommandWithReply(int readLength);
+    // Reads one input report of a bulk transfer within the bulk read bound.
+    int readBulkReport(uchar* buffer, int length);
+    // Closes the command interface and gives the token back; every transfer
+    // path ends here.
+    bool finishTransfer(bool ok);
+    QString recordPath(int index) const;
+    QString recordEventPath(int index) const;
+    void clearRecordPath(int index);
+    void clearRecordEventPath(int index);
+    bool currentIsEncoded() const;
+    int currentReportLength() const;
+    void readerLoop(int index);
+
     HidOwner* m_owner = nullptr;
-    HidBackend* m_backend = nullptr;
-    Clock* m_clock = nullptr;
+    mutable QMutex m_devicesMutex; // guards m_devices against the reader
     QList<DeviceRecord> m_devices;
     int m_currentDevice = 1;
+    HidHandle* m_commandHandle = nullptr;
+    HidHandle* m_eventHandle = nullptr;
     bool m_channelFree = true;
     std::atomic_bool m_readerRunning{false};
+    QFuture<void> m_readerFuture;
+    CommandReport m_commandReport{};
+    ReplyReport m_replyReport{};
+    BulkBuffer m_bulkBuffer{};
+    HidBackend* m_backend = nullptr;
+    Clock* m_clock = nullptr;
+    // Outcome of the last transfer a slot ran; connect time needs to know
+    // whether the option read reached the device.
+    bool m_lastTransferOk = false;
 };

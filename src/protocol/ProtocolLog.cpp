@@ -1,0 +1,3 @@
+#include "protocol/ProtocolLog.h"
+
+Q_LOGGING_CATEGORY(lcProtocol, "quorix.protocol")
