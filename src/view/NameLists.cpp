@@ -1,5 +1,6 @@
 #include "view/NameLists.h"
 
+#include "protocol/DpiSwitchTexts.h"
 #include "view/Macros.h"
 
 #include <QFile>
@@ -80,15 +81,9 @@ QStringList langStrings(const QString& typeStr, const QString& langCode)
     QStringList result;
     for (int i = 0; i < total; ++i)
         result.append(file.value(typeStr + QLatin1Char('/') + QString::number(i)).toString());
+    if (typeStr == QLatin1String("other"))
+        dpitexts::setDpiSwitchTexts(result.mid(0, dpitexts::kCount));
     return result;
-}
-
-QStringList dpiSwitchTextsAfter(const QStringList& current, const QStringList& other)
-{
-    QStringList texts = current;
-    for (int i = 0; i < kDpiSwitchTexts && i < other.size() && i < texts.size(); ++i)
-        texts[i] = other.at(i);
-    return texts;
 }
 
 } // namespace NameLists

@@ -9,7 +9,6 @@ namespace NameLists {
 
 // Appended to a one-name list so that it keeps its list form in the file.
 inline constexpr char kPadding[] = "loaderzephyx";
-inline constexpr int kDpiSwitchTexts = 8;
 
 QString filePath();
 // The key of a list type 0 … 3; empty for any other type.
@@ -20,9 +19,8 @@ QVariantList get(const QVariant& type);
 
 // Empty for a language code that is not a plain file name.
 QString languagePath(const QString& langCode);
+// A read of the "other" section also replaces the DPI notification texts with
+// its first eight strings; texts it lacks stay as they were.
 QStringList langStrings(const QString& typeStr, const QString& langCode);
-// The DPI notification texts after a read of the "other" section: its first
-// eight strings replace the current ones; texts it lacks stay as they were.
-QStringList dpiSwitchTextsAfter(const QStringList& current, const QStringList& other);
 
 } // namespace NameLists
