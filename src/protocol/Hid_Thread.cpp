@@ -252,11 +252,13 @@ void Hid_Thread::sendQuick()
 // Payloads go out as a train of output reports of reportLength data bytes,
 // each on a freshly opened handle and followed by a fixed pause. A record
 // whose reportLength is 0 or less cannot cut a payload, so such a transfer
-// fails before it sends anything; a payload that is not a whole number of
+// fails before it touches the device; a payload that is not a whole number of
 // reports has its last report padded with zeros.
 bool Hid_Thread::sendCommand(int payloadLength, bool settle)
 {
     QCoreApplication::processEvents();
+    if (payloadLength > 0 && currentReportLength() <= 0)
+        return finishTransfer(false);
     if (!openCommandInterface(m_currentDevice))
         return finishTransfer(false);
     if (currentIsEncoded())
@@ -272,8 +274,6 @@ bool Hid_Thread::sendCommand(int payloadLength, bool settle)
         return finishTransfer(true);
 
     const int reportLength = currentReportLength();
-    if (reportLength <= 0)
-        return finishTransfer(false);
     const int total = std::min(payloadLength, static_cast<int>(hidframe::kBulkBufferSize));
     const int chunk = std::min(total, reportLength);
     std::vector<uchar> buffer(static_cast<std::size_t>(reportLength) + 1, 0);
@@ -310,6 +310,8 @@ int Hid_Thread::readBulkReport(uchar* buffer, int length)
 
 bool Hid_Thread::sendCommandWithReply(int readLength)
 {
+    if (readLength > 0 && currentReportLength() <= 0)
+        return finishTransfer(false);
     if (!openCommandInterface(m_currentDevice))
         return finishTransfer(false);
     const bool encoded = currentIsEncoded();
@@ -335,8 +337,6 @@ bool Hid_Thread::sendCommandWithReply(int readLength)
     }
 
     const int reportLength = currentReportLength();
-    if (reportLength <= 0)
-        return finishTransfer(false);
     const int total = std::min(readLength, static_cast<int>(hidframe::kBulkBufferSize));
     const int chunk = std::min(total, reportLength);
     std::vector<uchar> buffer(static_cast<std::size_t>(reportLength) + 1, 0);
