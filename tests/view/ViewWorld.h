@@ -22,7 +22,15 @@ struct ViewFlags {
 // A throw-away data root with the global flags a test needs, the settings
 // store on it, the device blocks and a recording device.
 struct ViewWorld {
-    explicit ViewWorld(const ViewFlags& flags = ViewFlags()) { reset(flags); }
+    // Starts from empty folders, so the tests state every file they rely on.
+    explicit ViewWorld(const ViewFlags& flags = ViewFlags())
+    {
+        if (!root.isValid())
+            qFatal("No temporary data root");
+        for (const char* dir : {"modules/setting", "modules/macro", "modules/gun", "modules/i18n"})
+            QDir(QString::fromLatin1(dir)).removeRecursively();
+        reset(flags);
+    }
 
     // Rewrites the flags and reopens the store, as a new start of the program would.
     void reset(const ViewFlags& flags)
