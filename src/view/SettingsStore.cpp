@@ -16,6 +16,29 @@ std::unique_ptr<QSettings> openIni(const QString& path)
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
+// A list as the INI file gives it back: its elements as text, a one-element list
+// as a single text, an empty list as no value. Storing that form keeps reads
+// before and after the next file write alike.
+QVariant iniForm(const QVariant& value)
+{
+    const int type = value.typeId();
+    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
+        return value;
+    const QVariantList list = value.toList();
+    QStringList texts;
+    for (const QVariant& v : list) {
+        if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList
+            || !v.canConvert<QString>())
+            return value;
+        texts.append(v.toString());
+    }
+    if (texts.isEmpty())
+        return QVariant();
+    if (texts.size() == 1)
+        return texts.first();
+    return texts;
+}
+
 } // namespace
 
 namespace SettingsFiles {
@@ -103,7 +126,12 @@ QVariant SettingsStore::getData(const QString& key, bool isRecovery) const
 
 QVariantList SettingsStore::getDataList(const QString& key, bool isRecovery) const
 {
-    return getData(key, isRecovery).toList();
+    // Only a stored list is a list; a single text would otherwise convert to one.
+    const QVariant value = getData(key, isRecovery);
+    const int type = value.typeId();
+    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
+        return {};
+    return value.toList();
 }
 
 QVariant SettingsStore::getGlobalData(const QString& key) const
@@ -114,7 +142,7 @@ QVariant SettingsStore::getGlobalData(const QString& key) const
 void SettingsStore::setData(const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(m_current)) {
-        s->setValue(key, data);
+        s->setValue(key, iniForm(data));
         markDirty(s);
     }
 }
@@ -133,7 +161,7 @@ QVariant SettingsStore::slotValue(int slot, const QString& key) const
 void SettingsStore::setSlotValue(int slot, const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(slot)) {
-        s->setValue(key, data);
+        s->setValue(key, iniForm(data));
         markDirty(s);
     }
 }
@@ -151,7 +179,7 @@ QStringList SettingsStore::slotChildKeys(int slot, const QString& group) const
 
 void SettingsStore::setGlobalData(const QString& key, const QVariant& data)
 {
-    m_global->setValue(key, data);
+    m_global->setValue(key, iniForm(data));
     markDirty(m_global.get());
 }
 
