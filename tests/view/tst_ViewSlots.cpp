@@ -4,6 +4,7 @@
 #include "protocol/Hid_Thread.h"
 #include "view/myQQuickView.h"
 
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QThread>
 #include <QtTest>
@@ -98,6 +99,7 @@ Item {
     function detectMouse(down, button, x, y) { log += "ms " + down + " " + button + " " + x + " " + y + ";" }
     function setProtectUI(ms) { log += "protect " + ms + ";" }
     function setCurrentDPI(v) { log += "dpi " + v + ";" }
+    function extraArgument() { return ui_View.getGlobalData("mouse/icType", true) }
 }
 )";
 
@@ -127,6 +129,7 @@ std::unique_ptr<myQQuickView> tst_ViewSlots::makeView(ViewWorld& w)
     qml.write(kRootQml);
     qml.close();
     auto view = std::make_unique<myQQuickView>();
+    view->rootContext()->setContextProperty(QStringLiteral("ui_View"), view.get());
     view->setSource(QUrl::fromLocalFile(qml.fileName()));
     if (view->status() != QQuickWidget::Ready)
         qWarning() << view->errors();
@@ -222,7 +225,11 @@ void tst_ViewSlots::callsWithExtraArgumentsKeepDeclaredBehaviour()
     w.settings->setGlobalData("common/language", "xx");
     w.settings->flush();
     w.reset(ViewFlags());
-    auto view = std::make_unique<myQQuickView>();
+    auto view = makeView(w);
+    QVERIFY(view && view->rootObject());
+    QVariant fromScreen;
+    QVERIFY(QMetaObject::invokeMethod(view->rootObject(), "extraArgument", Q_RETURN_ARG(QVariant, fromScreen)));
+    QCOMPARE(fromScreen.toString(), QStringLiteral("553"));
     QCOMPARE(view->getGlobalData("common/language").toString(), QStringLiteral("xx"));
     QCOMPARE(view->getGlobalData("mouse/icType").toString(), QStringLiteral("553"));
     QVERIFY(!view->getData("never/written", false).isValid());
