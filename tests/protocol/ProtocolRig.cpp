@@ -231,3 +231,16 @@ QList<QByteArray> chunks(const QByteArray& payload, int reportLength)
         result.append(payload.mid(i, reportLength));
     return result;
 }
+
+QByteArray commandReport(std::initializer_list<int> c)
+{
+    QByteArray report(9, '\0');
+    int i = 1;
+    unsigned sum = 0;
+    for (int v : c) {
+        report[i++] = static_cast<char>(v);
+        sum += static_cast<unsigned>(v);
+    }
+    report[8] = static_cast<char>(~sum & 0xff);
+    return report;
+}

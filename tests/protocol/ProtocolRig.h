@@ -92,3 +92,5 @@ QString checkQuickCommand(const ProtocolRig& rig, const QByteArray& feature);
 QString checkReplyCommand(const ProtocolRig& rig, const QByteArray& feature);
 // Splits `payload` into reports of `reportLength` data bytes.
 QList<QByteArray> chunks(const QByteArray& payload, int reportLength);
+// The command report 0x00 c0..c6 c7, with c7 the block checksum.
+QByteArray commandReport(std::initializer_list<int> c);
