@@ -71,6 +71,7 @@ private Q_SLOTS:
     void rateStageAndOptionsPerFamily();
     void pointerSettingsValues();
     void pointerSettingsWithoutSchemas();
+    void gsettingsToolOnMemoryBackend();
 };
 
 void tst_DeviceSettings::dpiCodes_data()
@@ -422,6 +423,22 @@ void tst_DeviceSettings::pointerSettingsWithoutSchemas()
     QTest::ignoreMessage(QtDebugMsg, "setDoubleClickSpeed Failed");
     QVERIFY(!p.setDoubleClickSpeed(13));
     QVERIFY(gs.written.isEmpty());
+}
+
+void tst_DeviceSettings::gsettingsToolOnMemoryBackend()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gsettings")).isEmpty())
+        QSKIP("gsettings is not installed");
+    // The memory back end keeps the user's desktop settings untouched.
+    qputenv("GSETTINGS_BACKEND", "memory");
+    GSettingsTool tool;
+    const QString schema = QLatin1String(PointerSettings::kMouseSchema);
+    if (!tool.isWritable(schema, QStringLiteral("speed")))
+        QSKIP("the GNOME mouse schema is not installed");
+    QVERIFY(tool.set(schema, QStringLiteral("speed"), QStringLiteral("-0.9")));
+    QVERIFY(!tool.set(schema, QStringLiteral("speed"), QStringLiteral("7")));
+    QVERIFY(!tool.isWritable(QStringLiteral("org.example.absent"), QStringLiteral("speed")));
+    QVERIFY(!tool.isWritable(schema, QStringLiteral("wheel-lines")));
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceSettings)
