@@ -16,27 +16,24 @@ std::unique_ptr<QSettings> openIni(const QString& path)
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
-// A list as the INI file gives it back: its elements as text, a one-element list
-// as a single text, an empty list as no value. Storing that form keeps reads
-// before and after the next file write alike.
-QVariant iniForm(const QVariant& value)
+// Gives a value the form it has when read back from the INI file, so a read in this
+// session answers what a read after a restart would: numbers and booleans as text,
+// lists as lists of text, a one-element list as its single text (Qt 6 would write a
+// binary blob instead), an empty list as the invalid value.
+QVariant asStored(const QVariant& value)
 {
     const int type = value.typeId();
-    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
-        return value;
-    const QVariantList list = value.toList();
-    QStringList texts;
-    for (const QVariant& v : list) {
-        if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList
-            || !v.canConvert<QString>())
-            return value;
-        texts.append(v.toString());
+    if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
+        const QStringList texts = value.toStringList();
+        if (texts.isEmpty())
+            return QVariant();
+        if (texts.size() == 1)
+            return texts.first();
+        return texts;
     }
-    if (texts.isEmpty())
-        return QVariant();
-    if (texts.size() == 1)
-        return texts.first();
-    return texts;
+    if (value.isValid() && value.canConvert<QString>())
+        return value.toString();
+    return value;
 }
 
 } // namespace
@@ -126,12 +123,11 @@ QVariant SettingsStore::getData(const QString& key, bool isRecovery) const
 
 QVariantList SettingsStore::getDataList(const QString& key, bool isRecovery) const
 {
-    // Only a stored list is a list; a single text would otherwise convert to one.
-    const QVariant value = getData(key, isRecovery);
-    const int type = value.typeId();
-    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
-        return {};
-    return value.toList();
+    // Qt 6 would turn a single string into a one-element list; the screens expect a
+    // value stored as a single string (a one-element list on disk) to read as none.
+    const QVariant v = getData(key, isRecovery);
+    const int type = v.typeId();
+    return type == QMetaType::QStringList || type == QMetaType::QVariantList ? v.toList() : QVariantList();
 }
 
 QVariant SettingsStore::getGlobalData(const QString& key) const
@@ -142,7 +138,7 @@ QVariant SettingsStore::getGlobalData(const QString& key) const
 void SettingsStore::setData(const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(m_current)) {
-        s->setValue(key, iniForm(data));
+        s->setValue(key, asStored(data));
         markDirty(s);
     }
 }
@@ -161,7 +157,7 @@ QVariant SettingsStore::slotValue(int slot, const QString& key) const
 void SettingsStore::setSlotValue(int slot, const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(slot)) {
-        s->setValue(key, iniForm(data));
+        s->setValue(key, asStored(data));
         markDirty(s);
     }
 }
@@ -179,7 +175,7 @@ QStringList SettingsStore::slotChildKeys(int slot, const QString& group) const
 
 void SettingsStore::setGlobalData(const QString& key, const QVariant& data)
 {
-    m_global->setValue(key, iniForm(data));
+    m_global->setValue(key, asStored(data));
     markDirty(m_global.get());
 }
 
