@@ -204,7 +204,8 @@ void DeviceSettings::setDpi(int dpiCount, const QString& sensorType, const QVari
             std::memcpy(block.data() + kDpiCodesCopyByte, table.codes.data(), kDpiStages);
             block[kDpiEnabledByte] = mask;
             if (sensorType == QLatin1String("3389")) {
-                // Low byte first, as the device keeps 16-bit fields.
+                // Eight stages fit the first byte; the second is kept for the
+                // mask's upper half, always 0 here.
                 block[kHighDpiMaskByte] = static_cast<uchar>(table.highMask & 0xFF);
                 block[kHighDpiMaskByte + 1] = static_cast<uchar>(table.highMask >> 8);
             }
