@@ -2,6 +2,7 @@
 #include "ViewWorld.h"
 
 #include "protocol/Hid_Thread.h"
+#include "view/PointerSettings.h"
 #include "view/myQQuickView.h"
 
 #include <QQmlContext>
@@ -100,8 +101,28 @@ Item {
     function setProtectUI(ms) { log += "protect " + ms + ";" }
     function setCurrentDPI(v) { log += "dpi " + v + ";" }
     function extraArgument() { return ui_View.getGlobalData("mouse/icType", true) }
+    function numbersAsBytes() {
+        ui_View.mouseSetRGBEffect(1, 2, 3)
+        ui_View.keyboardSetRGBEffect(12, 4, 4, 0)
+        ui_View.mouseSetCursorSpeed(5)
+        ui_View.mouseSetProfile(1)
+        return ui_View.mouseReadKeyboardType() + 1
+    }
 }
 )";
+
+// Every key exists; remembers what would be written.
+class RecordingGSettings : public GSettingsBackend
+{
+public:
+    QStringList written;
+    bool isWritable(const QString&, const QString&) override { return true; }
+    bool set(const QString& schema, const QString& key, const QString& value) override
+    {
+        written.append(schema + QLatin1Char(' ') + key + QLatin1Char(' ') + value);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -116,6 +137,7 @@ private Q_SLOTS:
     void slotsReachTheLogic();
     void callsWithExtraArgumentsKeepDeclaredBehaviour();
     void clearHidBusyAndUpdateDoNothingHarmful();
+    void screensPassNumbersToByteParameters();
 
 private:
     std::unique_ptr<myQQuickView> makeView(ViewWorld& w);
@@ -253,6 +275,21 @@ void tst_ViewSlots::clearHidBusyAndUpdateDoNothingHarmful()
     QCOMPARE(view->hid(), &hid);
     view->clearHidBusy();
     QVERIFY(hid.isChannelFree());
+}
+
+void tst_ViewSlots::screensPassNumbersToByteParameters()
+{
+    ViewWorld w;
+    auto view = makeView(w);
+    QVERIFY(view && view->rootObject());
+    RecordingGSettings gsettings;
+    view->setGSettingsBackend(&gsettings);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QVariant result;
+    QTest::ignoreMessage(QtDebugMsg, "test 0");
+    QVERIFY(QMetaObject::invokeMethod(view->rootObject(), "numbersAsBytes", Q_RETURN_ARG(QVariant, result)));
+    QCOMPARE(result.toInt(), 1);
+    QCOMPARE(gsettings.written, QStringList{"org.gnome.desktop.peripherals.mouse speed 0"});
 }
 
 QTEST_MAIN(tst_ViewSlots)
