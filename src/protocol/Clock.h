@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <atomic>
+
 // Every fixed pause of the protocol goes through a clock, so the program can sleep
 // for real while tests run on virtual time and read the pauses off the wire trace.
 class Clock
@@ -16,8 +18,6 @@ public:
 
 // The program's clock: real sleeps, monotonic time.
 Clock& systemClock();
-
-#include <atomic>
 
 // Time that passes only when someone sleeps on it: tests run every pause of the
 // protocol instantly and read the pauses back from the wire trace. Safe to use

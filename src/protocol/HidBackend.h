@@ -36,7 +36,12 @@ public:
 // - A negative result is a failure (device gone, I/O error); no reason is
 //   given and none is needed: callers close the handle and give up.
 // - Non-negative results of writes and reads are byte counts; a read with a
-//   time-out returns 0 when no report arrived within `timeoutMs`.
+//   time-out returns 0 when no report arrived within `timeoutMs` (-1 waits
+//   without bound).
+// - One report per read: a buffer longer than the report is filled only up to
+//   the report's length, a shorter one truncates it.
+// - Calls on different handles may come from different threads (the event
+//   reader uses its own handle on the event interface).
 // - `read` blocks until a report arrives once blocking mode is set; the
 //   protocol never calls it without a bound, use `readTimeout`.
 // - `open` returns null on failure; `close` accepts only a handle from the

@@ -21,6 +21,12 @@ class HidOwner;
 // are serialised by the channel token; only the event reader runs elsewhere,
 // as one task on the global thread pool.
 //
+// Two bounds keep a misbehaving device or device list from hanging the
+// screens: every input report of a bulk read is waited for at most about one
+// second (expiry is a failed read: interface closed, channel free), and a
+// record whose reportLength is 0 or less fails payload and bulk transfers
+// before anything is sent.
+//
 // Calling contract of every command slot: take the channel (on failure write
 // the command's fixed message and send nothing), build the command block with
 // its checksum, pre-fill the reply, copy the payload, run one transfer. The
@@ -51,7 +57,9 @@ public:
     void setChannelFree() { m_channelFree = true; }
     bool isChannelFree() const { return m_channelFree; }
 
-    // Option exchange with record `index`, then the event reader on the pool.
+    // Ends a running reader, reads the option bytes of the controller family in
+    // use, sets its connect bit and writes them back (only when the read
+    // reached the device), then starts the event reader for record `index`.
     void connectRead(int index);
     bool isReaderRunning() const { return m_readerRunning.load(); }
     // Asks the event reader to leave its loop; it notices within one wait.
@@ -120,7 +128,14 @@ private:
     void sendQuick();
     // Report rate and current stage of the 560 family, index by index.
     void sendRepeated(uchar opcode, uchar value, const char* failureMessage);
+    // Sends the command report (scrambled for an encoded record), then, with
+    // `settle`, 128 ms; then `payloadLength` bytes of the bulk buffer as output
+    // reports of reportLength data bytes, 120 ms after each, and with `settle`
+    // 128 ms more. Every step reopens the interface; the first failure ends it.
     bool sendCommand(int payloadLength, bool settle);
+    // Sends the command report and reads the reply report; then reads
+    // `readLength` bytes into the bulk buffer from input reports, each within
+    // the bulk read bound. Only a reply without bulk data is unscrambled.
     bool sendCommandWithReply(int readLength);
     // Reads one input report of a bulk transfer within the bulk read bound.
     int readBulkReport(uchar* buffer, int length);
@@ -136,8 +151,7 @@ private:
     void readerLoop(int index);
 
     HidOwner* m_owner = nullptr;
-    mutable QMutex m_devicesMutex; // guards m_devices against the reader
-    QList<DeviceRecord> m_devices;
+    QList<DeviceRecord> m_devices; // guarded by m_devicesMutex: the reader clears path2
     int m_currentDevice = 1;
     HidHandle* m_commandHandle = nullptr;
     HidHandle* m_eventHandle = nullptr;
@@ -149,6 +163,7 @@ private:
     BulkBuffer m_bulkBuffer{};
     HidBackend* m_backend = nullptr;
     Clock* m_clock = nullptr;
+    mutable QMutex m_devicesMutex;
     // Outcome of the last transfer a slot ran; connect time needs to know
     // whether the option read reached the device.
     bool m_lastTransferOk = false;

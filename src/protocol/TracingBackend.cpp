@@ -83,9 +83,9 @@ void TracingBackend::learnLabels(const QList<HidInterfaceInfo>& interfaces)
                 label.iface = QStringLiteral("event");
         }
         if (!label.dev.isEmpty() && !label.iface.isEmpty()) {
+            // Node paths are reused across plugs; the latest enumeration wins.
             QMutexLocker lock(&m_mutex);
-            if (!m_labels.contains(info.path))
-                m_labels.insert(info.path, label);
+            m_labels.insert(info.path, label);
         }
     }
 }

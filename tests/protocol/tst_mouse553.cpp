@@ -167,6 +167,49 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{a, b, c, d}), (QList<int>{0, 0, 0, 0}));
     }
 
+    void busyMessages_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("message");
+        const char* messages[] = {"cmd Failed 00", "cmd Failed 01", "cmd Failed 02", "cmd Failed 03",
+                                  "cmd Failed 04", "cmd Failed 0B", "cmd Failed 0C", "cmd Failed 0D",
+                                  "cmd Failed 10", "cmd Failed 11", "cmd Failed 12", "cmd Failed 13",
+                                  "cmd Failed 83", "cmd Failed 8BH"};
+        for (int i = 0; i < 14; ++i)
+            QTest::newRow(messages[i]) << i << QString::fromLatin1(messages[i]);
+    }
+
+    void busyMessages()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, message);
+        QByteArray buffer(128, '\0');
+        uchar* b = bytes(buffer);
+        uchar r1 = 0, r2 = 0, r3 = 0, r4 = 0;
+        QTimer::singleShot(0, [&] {
+            auto& h = rig->hid;
+            switch (which) {
+            case 0: h.hid553_00H_GetSecrecyCode(r1, r2, r3, r4); break;
+            case 1: h.hid553_01H_SetReportRate(1); break;
+            case 2: h.hid553_02H_SetCurrentKeyMatrix(1); break;
+            case 3: h.hid553_03H_SetKeyboardoption(1, 2, 3, 4); break;
+            case 4: h.hid553_04H_SetGunData(1, 2, 3, 4); break;
+            case 5: h.hid553_0BH_SetCurrentDPI(1); break;
+            case 6: h.hid553_0CH_SetFixLEDColor(b); break;
+            case 7: h.hid553_0DH_SetRGBLedEffect(1, 2, 3); break;
+            case 8: h.hid553_10H_SetLED8StageColor(1, b); break;
+            case 9: h.hid553_11H_SetDPISet(1, b); break;
+            case 10: h.hid553_12H_SetKeyMatrix(b, 1); break;
+            case 11: h.hid553_13H_SetMacroKey(1, b); break;
+            case 12: h.hid553_83H_GetKeyboardoption(r1, r2, r3, r4); break;
+            default: h.hid553_8BH_GetCurrentDPI(r1); break;
+            }
+        });
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+        rig->hid.hid553_01H_SetReportRate(9);
+        QCOMPARE(rig->rows({"send-feature", "write"}).size(), 1);
+    }
+
 private:
     std::unique_ptr<ProtocolRig> rig;
 };

@@ -187,6 +187,45 @@ private Q_SLOTS:
         QVERIFY(rig->rows({"get-feature", "read"}).isEmpty());
     }
 
+    void busyMessages_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("message");
+        const char* messages[] = {"cmd Failed 03", "cmd Failed 02", "cmd Failed 01", "cmd Failed 04",
+                                  "cmd Failed 0C", "cmd Failed 12", "cmd Failed 0F", "cmd Failed 81",
+                                  "cmd Failed 82", "cmd Failed 84", "cmd Failed 8c"};
+        for (int i = 0; i < 11; ++i)
+            QTest::newRow(messages[i]) << i << QString::fromLatin1(messages[i]);
+    }
+
+    void busyMessages()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, message);
+        QByteArray buffer(128, '\0');
+        uchar* b = bytes(buffer);
+        uchar r1 = 0, r2 = 0;
+        QTimer::singleShot(0, [&] {
+            auto& h = rig->hid;
+            switch (which) {
+            case 0: h.hid560_01H_SetKeyboardoption(1, 2); break;
+            case 1: h.hid560_02H_SetCurrentProfile(1); break;
+            case 2: h.hid560_03H_SetReportRate(1); break;
+            case 3: h.hid560_04H_SetCurrentDPI(1); break;
+            case 4: h.hid560_0CH_setProfile(b, 1); break;
+            case 5: h.hid560_0DH_SetKeyMatrix(b, 1); break;
+            case 6: h.hid560_0FH_SetMacroKey(1, b); break;
+            case 7: h.hid560_81H_GetKeyboardoption(r1, r2); break;
+            case 8: h.hid560_82H_GetCurrentProfile(r1); break;
+            case 9: h.hid560_84H_GetCurrentDPI(r1, r2); break;
+            default: h.hid560_8CH_readProfile(b, 0); break;
+            }
+        });
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+        rig->hid.hid560_02H_SetCurrentProfile(1);
+        QCOMPARE(rig->rows({"send-feature", "write"}).size(), 1);
+    }
+
 private:
     std::unique_ptr<ProtocolRig> rig;
 };

@@ -146,6 +146,23 @@ private Q_SLOTS:
         QVERIFY(rig.hid.isChannelFree());
     }
 
+    void failureMessagesUseTheProtocolCategory()
+    {
+        static QStringList captured;
+        captured.clear();
+        ProtocolRig rig;
+        rig.select(ProtocolRig::kMouse);
+        QTimer::singleShot(0, [&] { rig.hid.hid553_12H_SetKeyMatrix(nullptr, 1); });
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (type == QtDebugMsg)
+                    captured << QString::fromLatin1(context.category) + QLatin1Char('|') + text;
+            });
+        rig.hid.hid553_01H_SetReportRate(3);
+        qInstallMessageHandler(previous);
+        QCOMPARE(captured, QStringList{QStringLiteral("quorix.protocol|cmd Failed 12")});
+    }
+
     void busyChannelLeavesGetterOutputs()
     {
         ProtocolRig rig;
