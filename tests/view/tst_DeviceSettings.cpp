@@ -55,7 +55,6 @@ private Q_SLOTS:
     void dpiCodes_data();
     void dpiCodes();
     void highDpiMask();
-    void dpi553DisablesUnusedStages();
     void dpi560WritesLayerBlocks_data();
     void dpi560WritesLayerBlocks();
     void dpiShortListCountsAsZero();
@@ -109,16 +108,6 @@ void tst_DeviceSettings::highDpiMask()
     const auto t = DeviceSettings::encodeDpi("3389", {800, 12799, 12800, 400, 16000});
     QCOMPARE(int(t.highMask), 0b10100);
     QCOMPARE(int(DeviceSettings::encodeDpi("3360", {16000}).highMask), 0);
-}
-
-void tst_DeviceSettings::dpi553DisablesUnusedStages()
-{
-    ViewWorld w;
-    DeviceSettings d(*w.settings, w.blocks, w.device);
-    d.setDpi(4, "3360", {400, 800, 1600, 3200, 6400, 100, 200, 300});
-    QCOMPARE(w.device.names(), QStringList{"553_11"});
-    QCOMPARE(w.device.calls[0].args, QList<int>{4});
-    QCOMPARE(w.device.calls[0].payload, QByteArray::fromHex("03070f1f80808080"));
 }
 
 void tst_DeviceSettings::dpi560WritesLayerBlocks_data()

@@ -46,7 +46,6 @@ private Q_SLOTS:
     void missingGunFileIsNoOp();
     void perProfileGunValues();
     void gunSend560();
-    void gunSend553NegatesY();
     void gunSendNeedsGunLayers();
 };
 
@@ -214,20 +213,6 @@ void tst_NamesAndGuns::gunSend560()
     QCOMPARE(w.device.calls[1].args, QList<int>{4});
     QCOMPARE(w.device.calls[1].payload.mid(78, 4), QByteArray::fromHex("f01e01fe"));
     QCOMPARE(int(w.blocks.block(4)[79]), 30);
-}
-
-void tst_NamesAndGuns::gunSend553NegatesY()
-{
-    ViewFlags flags;
-    flags.gun = true;
-    ViewWorld w(flags);
-    GunData guns(*w.settings, w.blocks, w.device);
-    guns.send(1, {0, 0, 5});
-    w.device.options[2] = 1;
-    guns.send(2, {10, 1, 5});
-    QCOMPARE(w.device.names(), (QStringList{"83", "553_04", "83", "553_04"}));
-    QCOMPARE(w.device.calls[1].args, (QList<int>{0, 0, 5, 0}));
-    QCOMPARE(w.device.calls[3].args, (QList<int>{10, 1, 251, 1}));
 }
 
 void tst_NamesAndGuns::gunSendNeedsGunLayers()

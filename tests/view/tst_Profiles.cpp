@@ -46,7 +46,6 @@ private Q_SLOTS:
     void copyBetweenSlots();
     void copyOfPendingEditsAndInvalidSlots();
     void blocksSentAndReadWhole();
-    void currentProfileFromDevice();
 };
 
 void tst_Profiles::exportCopiesSlotFile_data()
@@ -201,17 +200,6 @@ void tst_Profiles::blocksSentAndReadWhole()
     w.device.answer = false;
     profiles.readProfile(3);
     QCOMPARE(int(w.blocks.block(3)[5]), 0x44);
-}
-
-void tst_Profiles::currentProfileFromDevice()
-{
-    ViewWorld w;
-    FakeDialogs dialogs;
-    Profiles profiles(*w.settings, w.blocks, w.device, dialogs);
-    w.device.currentProfile = 3;
-    QCOMPARE(profiles.readCurrentProfile(), 3);
-    w.device.answer = false;
-    QCOMPARE(profiles.readCurrentProfile(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Profiles)
