@@ -186,6 +186,12 @@ void Widget::connectSequence(int index)
     setDeviceConnected(true);
     showBalloon(QStringLiteral("Info"), QStringLiteral("Detect Device"), kBalloonMs);
     m_hid.connectRead(m_hid.currentDevice());
+    // The 560 family keeps its settings in profile memory the view mirrors.
+    if (view()->settings().is560()) {
+        const int blocks = view()->settings().isGun() ? 5 : 2;
+        for (int n = 0; n < blocks; ++n)
+            view()->mouseReadProfile(static_cast<uint>(n));
+    }
     view()->setEnabled(true);
     // The screens show the layout of the device actually served, not always the keyboard's.
     if (QQuickItem* root = view()->rootObject())

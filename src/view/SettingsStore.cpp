@@ -148,6 +148,31 @@ void SettingsStore::setDataList(const QString& key, const QVariantList& list)
     setData(key, list);
 }
 
+QVariant SettingsStore::slotValue(int slot, const QString& key) const
+{
+    const QSettings* s = profile(slot);
+    return s ? s->value(key) : QVariant();
+}
+
+void SettingsStore::setSlotValue(int slot, const QString& key, const QVariant& data)
+{
+    if (QSettings* s = profile(slot)) {
+        s->setValue(key, asStored(data));
+        markDirty(s);
+    }
+}
+
+QStringList SettingsStore::slotChildKeys(int slot, const QString& group) const
+{
+    QSettings* s = profile(slot);
+    if (!s)
+        return {};
+    s->beginGroup(group);
+    const QStringList keys = s->childKeys();
+    s->endGroup();
+    return keys;
+}
+
 void SettingsStore::setGlobalData(const QString& key, const QVariant& data)
 {
     m_global->setValue(key, asStored(data));

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <array>
@@ -39,6 +40,12 @@ public:
     void setData(const QString& key, const QVariant& data);
     void setDataList(const QString& key, const QVariantList& list);
     void setGlobalData(const QString& key, const QVariant& data);
+
+    // The same for a given slot instead of the current one; no effect and an
+    // invalid value for a slot outside 0 … 9.
+    QVariant slotValue(int slot, const QString& key) const;
+    void setSlotValue(int slot, const QString& key, const QVariant& data);
+    QStringList slotChildKeys(int slot, const QString& group) const;
 
     // Restores the global file from its factory copy. When the factory copy cannot
     // be read the current file is kept and false is returned.

@@ -1,6 +1,16 @@
 #include "view/myQQuickView.h"
 
 #include "protocol/Hid_Thread.h"
+#include "view/DeviceBlocks.h"
+#include "view/DeviceSettings.h"
+#include "view/FileDialogs.h"
+#include "view/GunData.h"
+#include "view/HidThreadCommands.h"
+#include "view/KeyAssignment.h"
+#include "view/Macros.h"
+#include "view/NameLists.h"
+#include "view/PointerSettings.h"
+#include "view/Profiles.h"
 #include "view/SettingsStore.h"
 #include "view/ViewLog.h"
 
@@ -10,10 +20,41 @@
 myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent)
     , m_settings(new SettingsStore(this))
+    , m_blocks(std::make_unique<DeviceBlocks>())
+    , m_commands(std::make_unique<HidThreadCommands>())
+    , m_defaultDialogs(std::make_unique<WidgetFileDialogs>(this))
+    , m_defaultGSettings(std::make_unique<GSettingsTool>())
+    , m_keys(std::make_unique<KeyAssignment>(*m_settings, *m_blocks, *m_commands))
+    , m_guns(std::make_unique<GunData>(*m_settings, *m_blocks, *m_commands))
+    , m_device(std::make_unique<DeviceSettings>(*m_settings, *m_blocks, *m_commands))
 {
+    setFileDialogs(nullptr);
+    setGSettingsBackend(nullptr);
 }
 
 myQQuickView::~myQQuickView() = default;
+
+void myQQuickView::setHid(Hid_Thread* hid)
+{
+    m_commands->setHid(hid);
+}
+
+Hid_Thread* myQQuickView::hid() const
+{
+    return m_commands->hid();
+}
+
+void myQQuickView::setFileDialogs(FileDialogs* dialogs)
+{
+    FileDialogs& d = dialogs ? *dialogs : *m_defaultDialogs;
+    m_profiles = std::make_unique<Profiles>(*m_settings, *m_blocks, *m_commands, d);
+    m_macros = std::make_unique<Macros>(*m_settings, *m_commands, d);
+}
+
+void myQQuickView::setGSettingsBackend(GSettingsBackend* backend)
+{
+    m_pointer = std::make_unique<PointerSettings>(backend ? *backend : *m_defaultGSettings);
+}
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
 {
@@ -61,8 +102,8 @@ void myQQuickView::detectMouse(bool isDown, int button, int x, int y)
 
 void myQQuickView::clearHidBusy()
 {
-    if (m_hid)
-        m_hid->setChannelFree();
+    if (Hid_Thread* h = hid())
+        h->setChannelFree();
 }
 
 void myQQuickView::initUI()
@@ -80,9 +121,260 @@ void myQQuickView::resetApconfig()
     m_settings->resetApconfig();
 }
 
+bool myQQuickView::loadMacroFile(QVariant macroFileName)
+{
+    return m_macros->importFrom(macroFileName.toString());
+}
+
+void myQQuickView::saveMacroFile(QVariant macroFileName)
+{
+    m_macros->exportTo(macroFileName.toString());
+}
+
+bool myQQuickView::loadProfile(int profile)
+{
+    return m_profiles->loadProfile(profile);
+}
+
+void myQQuickView::saveProfile(int profile)
+{
+    m_profiles->saveProfile(profile);
+}
+
+void myQQuickView::resetProfile(int profile)
+{
+    m_profiles->resetProfile(profile);
+}
+
+void myQQuickView::copyProfile(int destprofile, int srcprofile)
+{
+    m_profiles->copyProfile(destprofile, srcprofile);
+}
+
+QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
+{
+    return NameLists::langStrings(typeStr, langCode);
+}
+
+QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
+{
+    return m_macros->create(name.toString(), macroIndex.toUInt());
+}
+
+QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
+{
+    return NameLists::update(type, nameList);
+}
+
+QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
+{
+    return m_macros->rename(oldname.toString(), newname.toString());
+}
+
+void myQQuickView::deleteMacroUpdateProfile(QVariant macroName)
+{
+    m_macros->resetButtonsRunning(macroName.toString());
+}
+
+QVariant myQQuickView::deleteMacroIni(QVariant name)
+{
+    return m_macros->remove(name.toString());
+}
+
+QVariantList myQQuickView::getNameList(QVariant type)
+{
+    return NameLists::get(type);
+}
+
+QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
+{
+    return m_macros->save(name.toString(), macros, repeat);
+}
+
+QVariant myQQuickView::keyboardSendMacroData(QVariantList macroData, QVariant macroIndex)
+{
+    m_macros->sendToKeyboard(macroData, macroIndex.toUInt());
+    return true;
+}
+
+QVariant myQQuickView::mouseSendMacroData(QVariantList macroData, QVariant macroIndex)
+{
+    m_macros->sendToMouse(macroData, macroIndex.toUInt());
+    return true;
+}
+
+QStringList myQQuickView::loadMacroIni(QVariant name)
+{
+    return m_macros->load(name.toString());
+}
+
+void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
+{
+    m_guns->saveRecord(index.toString(), src6);
+}
+
+void myQQuickView::mouseSendGundata(int layer, QVariantList data)
+{
+    m_guns->send(layer, data);
+}
+
+void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
+{
+    bool ok = false;
+    const int type = modifyType.toInt(&ok);
+    if (ok)
+        m_guns->modify(type, src6);
+}
+
+QVariantList myQQuickView::getGunData(QVariant name)
+{
+    return m_guns->record(name.toString());
+}
+
+QStringList myQQuickView::getGunDataKey()
+{
+    return m_guns->recordKeys();
+}
+
+QVariant myQQuickView::getXYSensitive(QVariant index)
+{
+    return m_guns->xySensitive(index.toString());
+}
+
+QVariant myQQuickView::getselectGun(QVariant index)
+{
+    return m_guns->selectGun(index.toString());
+}
+
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
+{
+    m_guns->setXYSensitive(index.toString(), xyData);
+}
+
+void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
+{
+    m_guns->setSelectGun(index.toString(), xyData);
+}
+
 void myQQuickView::setCurrentProfile(int profile)
 {
     m_settings->setCurrentProfile(profile);
+}
+
+void myQQuickView::mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    m_device->setKeyboardOption(byte1, byte2, byte3, byte4);
+}
+
+void myQQuickView::mouseSetReportRate(uchar rate)
+{
+    m_device->setReportRate(rate);
+}
+
+void myQQuickView::mouseSetCurrentDPI(uchar currentDPI)
+{
+    m_device->setCurrentDpi(currentDPI);
+}
+
+void myQQuickView::mouseResetKeyMatrix()
+{
+    m_keys->resetKeyMatrix();
+}
+
+QVariant myQQuickView::mouseGetCurrentDPI()
+{
+    return m_device->currentDpi();
+}
+
+void myQQuickView::keyboardLEDPicture(int pictureIndex, bool isRecovery)
+{
+    m_device->sendPicture(pictureIndex, isRecovery);
+}
+
+void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVariantList otherParam)
+{
+    m_keys->setKeyMatrix(src64, isSendData, otherParam);
+}
+
+void myQQuickView::keyboardSetKeyMatrix(bool isRecovery)
+{
+    m_keys->sendKeyboardMatrix(isRecovery);
+}
+
+void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray)
+{
+    m_device->setDpi(dpiCount, sensorType, dpiValueArray);
+}
+
+void myQQuickView::keyboardSetRGBEffect(uchar effect, uchar speed, uchar brightness, uchar color)
+{
+    m_device->setKeyboardEffect(effect, speed, brightness, color);
+}
+
+void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
+{
+    m_device->setMouseEffect(effect, option1, option2);
+}
+
+void myQQuickView::keyboardSetRGBColor(uchar type, QVariantList src24)
+{
+    Q_UNUSED(type)
+    m_device->setKeyboardColor(src24);
+}
+
+void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
+{
+    m_device->setMouseColor(type, src24);
+}
+
+void myQQuickView::mouseSetProfile(uint profileNo)
+{
+    m_profiles->setProfile(profileNo);
+}
+
+uchar myQQuickView::mouseReadKeyboardType()
+{
+    return m_keys->readKeyboardType();
+}
+
+void myQQuickView::mouseReadProfile(uint profileNo)
+{
+    m_profiles->readProfile(profileNo);
+}
+
+QVariant myQQuickView::mouseReadCurrentProfile()
+{
+    return m_profiles->readCurrentProfile();
+}
+
+void myQQuickView::mouseSwitchKeyMatrix(int indexNo)
+{
+    m_keys->switchKeyMatrix(indexNo);
+}
+
+QVariantList myQQuickView::GetKeyboardoption()
+{
+    return m_device->keyboardOption();
+}
+
+void myQQuickView::mouseSetCursorSpeed(uint cursorSpeed)
+{
+    m_pointer->setCursorSpeed(cursorSpeed);
+}
+
+void myQQuickView::mouseSetVerticalScrollLines(uint lines)
+{
+    m_pointer->setVerticalScrollLines(lines);
+}
+
+void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
+{
+    m_pointer->setDoubleClickSpeed(speed);
+}
+
+QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
+{
+    return m_keys->keydefine(index.toInt(), isRecovery);
 }
 
 void myQQuickView::openUpdateExe()

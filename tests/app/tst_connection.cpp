@@ -1,6 +1,7 @@
 #include "TestData.h"
 #include "app/Widget.h"
 #include "protocol/Clock.h"
+#include "protocol/DpiSwitchTexts.h"
 #include "protocol/SimulatedHid.h"
 #include "protocol/TracingBackend.h"
 #include "view/myQQuickView.h"
@@ -112,6 +113,25 @@ private Q_SLOTS:
         QCOMPARE(features[0], QStringLiteral("00 81 00 00 00 00 00 00 7e"));
         QVERIFY(features[1].startsWith(QLatin1String("00 01 ")));
         QVERIFY(features[1].split(QLatin1Char(' '))[2].toUInt(nullptr, 16) & 0x08);
+        // Then the five profile blocks of a mouse with gun layers, in order.
+        QCOMPARE(features.mid(2, 5),
+                 (QStringList{QStringLiteral("00 8c 00 00 00 00 00 00 73"), QStringLiteral("00 8c 01 00 00 00 00 00 72"),
+                              QStringLiteral("00 8c 02 00 00 00 00 00 71"), QStringLiteral("00 8c 03 00 00 00 00 00 70"),
+                              QStringLiteral("00 8c 04 00 00 00 00 00 6f")}));
+    }
+
+    void aMouseOfThe553FamilyHasNoBlocksToRead()
+    {
+        QSettings global(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        global.setValue(QStringLiteral("mouse/icType"), QStringLiteral("553"));
+        global.sync();
+        m_sim = std::make_unique<SimulatedHid>(sim::MouseFamily::F553, &m_clock);
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        makeHost();
+        m_host->checkDevice();
+        const QString all = m_trace->lines().join(QLatin1Char('\n'));
+        QVERIFY(all.contains(QLatin1String("00 83 00 00 00 00 00 00 7c")));
+        QVERIFY(!all.contains(QLatin1String("\"00 8c ")));
     }
 
     void noDeviceHidesTheWindow()
@@ -202,7 +222,11 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_host->stages.size(), 3, 3000);
         QCOMPARE(m_host->stages, (QList<int>{3, 0, 9}));
         QTRY_COMPARE(m_host->balloons.size(), 3);
-        QCOMPARE(m_host->balloons[0], QStringLiteral("Info|DPI Switch to |10000"));
+        // The screens have loaded the language's texts by now; stage 3 takes the third.
+        const QStringList texts = dpitexts::dpiSwitchTexts();
+        QCOMPARE(m_host->balloons[0], QStringLiteral("Info|%1 |10000").arg(texts[2]));
+        QCOMPARE(m_host->balloons[1], QStringLiteral("Info|%1 |10000").arg(texts[7]));
+        QCOMPARE(m_host->balloons[2], QStringLiteral("Info|%1 |10000").arg(texts[7]));
     }
 
     void quittingWhileTheReaderRunsEndsPromptly()

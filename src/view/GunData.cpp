@@ -1,0 +1,136 @@
+#include "view/GunData.h"
+
+#include "view/DeviceBlocks.h"
+#include "view/DeviceCommands.h"
+#include "view/ListValues.h"
+#include "view/SettingsStore.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+const QString kGroup = QStringLiteral("gunData/");
+constexpr int kRecordValues = 6;
+constexpr int kRenamedOldName = 6;
+
+// Gun layer data in a 560 profile block.
+constexpr size_t kOptionByte = 65;
+constexpr uchar kOptionGunOffBit = 0x04;
+constexpr size_t kMarkerByte = 78;
+constexpr uchar kGunMarker = 0xF0;
+constexpr size_t kRepeatByte = 79;
+constexpr size_t kXByte = 80;
+constexpr size_t kYByte = 81;
+
+// An empty key would address the whole group, and removing it would drop every record.
+bool isRecordKey(const QString& key)
+{
+    return !key.isEmpty();
+}
+
+} // namespace
+
+GunData::GunData(SettingsStore& settings, DeviceBlocks& blocks, DeviceCommands& device)
+    : m_settings(settings)
+    , m_blocks(blocks)
+    , m_device(device)
+{
+}
+
+QString GunData::filePath()
+{
+    return QStringLiteral("./modules/gun/gunData.bin");
+}
+
+void GunData::saveRecord(const QString& index, const QVariantList& src6)
+{
+    if (!QFile::exists(filePath()) || !isRecordKey(index))
+        return;
+    QSettings file(filePath(), QSettings::IniFormat);
+    file.setValue(kGroup + index, src6.mid(0, kRecordValues));
+}
+
+void GunData::modify(int modifyType, const QVariantList& src6)
+{
+    if (!QFile::exists(filePath()) || src6.isEmpty())
+        return;
+    const QString name = src6.at(0).toString();
+    if (!isRecordKey(name))
+        return;
+    QSettings file(filePath(), QSettings::IniFormat);
+    if (modifyType == 0) {
+        file.remove(kGroup + name);
+    } else if (modifyType == 1) {
+        if (src6.size() > kRenamedOldName) {
+            const QString old = src6.at(kRenamedOldName).toString();
+            if (isRecordKey(old))
+                file.remove(kGroup + old);
+        }
+        file.setValue(kGroup + name, src6.mid(1, 5));
+    }
+}
+
+QVariantList GunData::record(const QString& name) const
+{
+    if (!QFile::exists(filePath()) || !isRecordKey(name))
+        return {};
+    const QSettings file(filePath(), QSettings::IniFormat);
+    return file.value(kGroup + name).toList();
+}
+
+QStringList GunData::recordKeys() const
+{
+    if (!QFile::exists(filePath()))
+        return {};
+    QSettings file(filePath(), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("gunData"));
+    return file.childKeys();
+}
+
+void GunData::send(int layer, const QVariantList& data)
+{
+    if (!m_settings.isGun() || layer < 1 || layer > kLayers)
+        return;
+    const uchar repeat = ListValues::byteAt(data, 0);
+    const uchar x = ListValues::byteAt(data, 1);
+    const uchar y = ListValues::byteAt(data, 2);
+    if (m_settings.is560()) {
+        const int n = layer + 1;
+        auto& block = m_blocks.block(n);
+        block[kMarkerByte] = kGunMarker;
+        block[kRepeatByte] = repeat;
+        block[kXByte] = x;
+        block[kOptionByte] = static_cast<uchar>(block[kOptionByte] & ~kOptionGunOffBit);
+        block[kYByte] = y;
+        m_device.hid560_0CH_setProfile(m_blocks.data(n), static_cast<uchar>(n));
+        return;
+    }
+    uchar option1 = 0, option2 = 0, option3 = 0, option4 = 0;
+    m_device.hid553_83H_GetKeyboardoption(option1, option2, option3, option4);
+    // The third option byte says the mouse counts y the other way round.
+    const uchar sentY = option3 != 0 ? static_cast<uchar>(-y) : y;
+    m_device.hid553_04H_SetGunData(repeat, x, sentY, static_cast<uchar>(layer - 1));
+}
+
+QVariant GunData::xySensitive(const QString& index) const
+{
+    const QVariant v = m_settings.getData(QStringLiteral("XYSensitive/") + index, false);
+    return v.isValid() ? v : QVariant(4);
+}
+
+void GunData::setXYSensitive(const QString& index, const QVariant& value)
+{
+    m_settings.setData(QStringLiteral("XYSensitive/") + index, value);
+}
+
+QVariant GunData::selectGun(const QString& index) const
+{
+    const QVariant v = m_settings.getData(QStringLiteral("selectGun/") + index, false);
+    return v.isValid() ? v : QVariant(QString());
+}
+
+void GunData::setSelectGun(const QString& index, const QVariant& value)
+{
+    m_settings.setData(QStringLiteral("selectGun/") + index, value);
+}
