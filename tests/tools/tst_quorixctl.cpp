@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -167,6 +168,40 @@ private Q_SLOTS:
         // The input ends right after the press: the report may or may not be read in time.
         for (const QByteArray& line : lines.mid(1))
             QVERIFY2(line.startsWith("{\"event\":\"dpi\",\"stage\":"), line.constData());
+    }
+
+    void applyProfileSendsWhatAProfileChangeSends()
+    {
+        const auto opcodes = [this] {
+            QStringList ops;
+            for (const QJsonObject& o : ofOp(trace(), QStringLiteral("send-feature")))
+                ops << o.value(QStringLiteral("data")).toString().mid(3, 5);
+            return ops;
+        };
+        Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("--virtual-time"), QStringLiteral("--mouse-family"),
+                     QStringLiteral("560"), QStringLiteral("--trace"), tracePath(), QStringLiteral("apply-profile"),
+                     QStringLiteral("1")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("{\"device\":1,\"profile\":1}\n"));
+        // Key matrix, report rate (one index with gun layers), DPI in blocks 1-4,
+        // lighting in blocks 1-4, colours in block 0, then the gun layers' switch and reset.
+        QCOMPARE(opcodes(), (QStringList{QStringLiteral("0d 01"), QStringLiteral("03 01"), QStringLiteral("0c 01"),
+                                         QStringLiteral("0c 02"), QStringLiteral("0c 03"), QStringLiteral("0c 04"),
+                                         QStringLiteral("0c 01"), QStringLiteral("0c 02"), QStringLiteral("0c 03"),
+                                         QStringLiteral("0c 04"), QStringLiteral("0c 00"), QStringLiteral("02 01"),
+                                         QStringLiteral("0d 02"), QStringLiteral("0d 03"), QStringLiteral("0d 04")}));
+        QSettings global(m_root->file(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
+        QCOMPARE(global.value(QStringLiteral("mouse/profileNo")).toInt(), 1);
+
+        QFile::remove(tracePath());
+        r = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"), QStringLiteral("--trace"),
+                 tracePath(), QStringLiteral("apply-profile"), QStringLiteral("2")});
+        QCOMPARE(r.code, 0);
+        // Key functions, the first lighting picture, the effect and the seven colours.
+        QCOMPARE(opcodes(), (QStringList{QStringLiteral("0d 00"), QStringLiteral("12 00"), QStringLiteral("08 00"),
+                                         QStringLiteral("14 00"), QStringLiteral("14 00"), QStringLiteral("14 00"),
+                                         QStringLiteral("14 00"), QStringLiteral("14 00"), QStringLiteral("14 00"),
+                                         QStringLiteral("14 00")}));
     }
 
     void deviceMissingIsAFailure()

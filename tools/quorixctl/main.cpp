@@ -2,6 +2,7 @@
 // profile restore, diagnosis and black-box tests. Exit status: 0 done, 1 device or
 // command failure, 2 usage error (with a one-line message).
 
+#include "ProfileApply.h"
 #include "SlotCall.h"
 #include "app/AppStartup.h"
 #include "app/SingleInstance.h"
@@ -506,8 +507,7 @@ int Tool::cmdApplyProfile()
     myQQuickView* view = m_host->view();
     view->setGlobalData(layout + QStringLiteral("/profileNo"), slot);
     view->setCurrentProfile(slot);
-    if (!QMetaObject::invokeMethod(view, "applyCurrentProfile", Q_ARG(QString, layout)))
-        throw Failure{QStringLiteral("this build cannot send profiles yet")};
+    applyCurrentProfile(*view, layout);
     view->settings().flush();
     printJson(QJsonObject{{QStringLiteral("device"), index}, {QStringLiteral("profile"), slot}});
     return 0;
