@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QQuickItem>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,7 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtDebugMsg, "Device Connect");
         m_host->checkDevice();
         QCOMPARE(m_host->hid().currentDevice(), 0);
+        QCOMPARE(m_host->view()->rootObject()->property("deviceType").toString(), QStringLiteral("keyboard"));
         QVERIFY(Widget::deviceConnected());
         QVERIFY(m_host->hid().isReaderRunning());
         QVERIFY(m_host->view()->isEnabled());
@@ -104,6 +106,8 @@ private Q_SLOTS:
         makeHost();
         m_host->checkDevice();
         QCOMPARE(m_host->hid().currentDevice(), 1);
+        // The screens get the mouse's layout before they initialise.
+        QCOMPARE(m_host->view()->rootObject()->property("deviceType").toString(), QStringLiteral("mouse"));
         // The connect-time option exchange of the 560 family: read, set bit 3, write back.
         QStringList features;
         for (const QString& line : m_trace->lines())

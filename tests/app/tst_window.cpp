@@ -157,6 +157,34 @@ private Q_SLOTS:
         QVERIFY(host.hid().devices().isEmpty());
     }
 
+    void aBrokenDeviceListLeavesATrayProgram_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("garbled") << QByteArray("\x01\x02[[common\nname\n=\xff\n", 16) << true;
+    }
+
+    void aBrokenDeviceListLeavesATrayProgram()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        QFile::remove(QStringLiteral("modules/setting/apConfig.bin"));
+        if (present) {
+            QFile f(QStringLiteral("modules/setting/apConfig.bin"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        TrayHost host;
+        QVERIFY(host.windowTitle().isEmpty());
+        host.show();
+        host.checkDevice();
+        QVERIFY(host.hid().devices().isEmpty());
+        QVERIFY(!host.isVisible());
+        QVERIFY(host.trayIcon()->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable());
+    }
+
     void deviceChangesDebounceIntoOnePass()
     {
         TrayHost host;

@@ -253,6 +253,26 @@ private Q_SLOTS:
         QVERIFY(ofOp(trace(), QStringLiteral("send-feature")).isEmpty());
     }
 
+    void warnReachesTheRunningProgram()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
+        program.setProcessEnvironment(env);
+        QByteArray log;
+        connect(&program, &QProcess::readyReadStandardError, this, [&] { log += program.readAllStandardError(); });
+        program.start(QStringLiteral(QUORIX_CONFIG_EXE), QStringList());
+        QVERIFY(program.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains("Device DisConnect"), 15000);
+
+        const Run r = ctl({QStringLiteral("warn"), QStringLiteral("Profile restored")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.err.isEmpty());
+        program.terminate();
+        QVERIFY(program.waitForFinished(5000));
+    }
+
     void unreadableDataRoot()
     {
         QProcess p;
