@@ -119,6 +119,26 @@ private Q_SLOTS:
         QCOMPARE(last.value(QStringLiteral("t")).toInt() - sent[0].value(QStringLiteral("t")).toInt(), 128);
     }
 
+    void relativeNamesMeanWhereTheToolStarted()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(m_tmp.path());
+        QFile script(m_tmp.filePath(QStringLiteral("calls.txt")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("hid.hid553_01H_SetReportRate 2\n");
+        script.close();
+        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_root->path(), QStringLiteral("--simulate"),
+                                                QStringLiteral("--virtual-time"), QStringLiteral("--trace"),
+                                                QStringLiteral("trace.jsonl"), QStringLiteral("script"),
+                                                QStringLiteral("calls.txt")});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(ofOp(trace(), QStringLiteral("send-feature")).size(), 1);
+    }
+
     void referenceAndBufferParameters()
     {
         const Run cs = ctl({QStringLiteral("--simulate"), QStringLiteral("call"), QStringLiteral("hid.hidCS"),

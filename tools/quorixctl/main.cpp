@@ -188,6 +188,15 @@ Options parse(const QStringList& argv)
     o.args = argv.mid(i + 1);
     if (o.virtualTime && !o.simulate)
         throw UsageError{QStringLiteral("--virtual-time needs --simulate")};
+    // The tool works inside the data root; names given on the command line mean
+    // what they meant where it was started.
+    const auto absolute = [](const QString& path) {
+        return path.isEmpty() || path == QLatin1String("-") ? path : QFileInfo(path).absoluteFilePath();
+    };
+    o.data = absolute(o.data);
+    o.trace = absolute(o.trace);
+    if (o.command == QLatin1String("script") && !o.args.isEmpty())
+        o.args[0] = absolute(o.args[0]);
     return o;
 }
 
