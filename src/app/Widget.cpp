@@ -237,6 +237,12 @@ void Widget::readerShowBalloon(const QString& title, const QString& text, int ms
 
 void Widget::readerSetViewEnabled(bool enabled)
 {
-    QMetaObject::invokeMethod(this, [this, enabled] { view()->setEnabled(enabled); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, enabled] {
+        view()->setEnabled(enabled);
+        // udev announces a removal at once, while the reader still serves the device
+        // and the announcement is ignored; the reader's own notice (it is ending now)
+        // stands in for the late device-change message, so a pass still follows.
+        if (!enabled)
+            m_checkTimer.start();
+    }, Qt::QueuedConnection);
 }

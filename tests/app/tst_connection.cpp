@@ -205,9 +205,11 @@ private Q_SLOTS:
         QVERIFY(m_host->hid().devices()[0].path2.isEmpty());
         QVERIFY(Widget::deviceConnected());
 
-        // The next notification's pass finds the mouse.
-        m_host->deviceChangeNotified();
-        QVERIFY(m_host->checkTimer().isActive());
+        // On Linux the removal was announced before the reader noticed it, so the
+        // reader's notice itself starts the pass that follows; it finds the mouse.
+        QTRY_VERIFY(m_host->checkTimer().isActive());
+        QVERIFY(!m_host->view()->isEnabled());
+        m_host->checkTimer().stop();
         QTest::ignoreMessage(QtDebugMsg, "Device Connect");
         m_host->checkDevice();
         QCOMPARE(m_host->hid().currentDevice(), 1);
