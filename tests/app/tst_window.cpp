@@ -163,7 +163,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("present");
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("empty") << QByteArray() << true;
-        QTest::newRow("garbled") << QByteArray("\x01\x02[[common\nname\n=\xff\n", 16) << true;
+        QTest::newRow("garbled") << QByteArray::fromHex("01025b5b636f6d6d6f6e0a6e616d650a3dff0a") << true;
     }
 
     void aBrokenDeviceListLeavesATrayProgram()

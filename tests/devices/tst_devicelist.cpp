@@ -87,7 +87,7 @@ private Q_SLOTS:
         QTest::newRow("no common") << QByteArray("[0]\ntype=0\n");
         QTest::newRow("zero count") << QByteArray("[common]\ndeviceCount=0\n[0]\ntype=0\n");
         QTest::newRow("negative count") << QByteArray("[common]\ndeviceCount=-3\n");
-        QTest::newRow("garbage") << QByteArray("\x00\xff\x13[[[=\n==\n\x80\x81", 16);
+        QTest::newRow("garbage") << QByteArray::fromHex("00ff135b5b5b3d0a3d3d0a8081");
     }
 
     void missingOrGarbledFiles()
