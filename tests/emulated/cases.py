@@ -47,8 +47,11 @@ def wire(records, ops):
 def first_difference(a, b):
     for i, (x, y) in enumerate(zip(a, b)):
         if x != y:
-            return "report %d: %s != %s" % (i, x, y)
-    return "lengths %d != %d" % (len(a), len(b))
+            bx, by = x[3].split(), y[3].split()
+            at = next((j for j, (p, q) in enumerate(zip(bx, by)) if p != q), min(len(bx), len(by)))
+            return "report %d (%s %s %s), byte %d of %d/%d:\n  %s\n  %s" % (
+                i, x[0], x[1], x[2], at, len(bx), len(by), x[3], y[3])
+    return "the end: %d reports against %d" % (len(a), len(b))
 
 
 def check_same(what, a, b):
@@ -309,7 +312,8 @@ def case_hotplug(case):
         delay = served[0] - burst[-1]
         check(CHECK_INTERVAL_MS - 100 <= delay <= CHECK_INTERVAL_MS + 1000,
               "the pass came %.0f ms after the last uevent" % delay)
-        program.wait_for(lambda l: False, 1500)
+        # Long enough for a timer that fires again to be caught doing so.
+        program.wait_for(lambda l: False, CHECK_INTERVAL_MS + 500)
         count = len(program.matching(passes, burst[0]))
         check(count == 1, "the burst gave %d passes:\n%s" % (count, program.transcript()))
     finally:
