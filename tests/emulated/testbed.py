@@ -75,6 +75,9 @@ def program_environment(emulator, workdir):
     env = dict(os.environ)
     env.update(emulator.environment())
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
+    # A sanitizer build wants its runtime first, but umockdev's preload is.
+    options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
+    env["ASAN_OPTIONS"] = ":".join(options + ["verify_asan_link_order=0"])
     if "XDG_RUNTIME_DIR" not in env:
         # Qt wants one for its sockets; the program's own lives with the run.
         env["XDG_RUNTIME_DIR"] = os.path.join(workdir, "runtime")
