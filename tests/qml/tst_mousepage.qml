@@ -204,6 +204,22 @@ Item {
             compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0)
         }
 
+        function test_sections_scroll_by_wheel_and_bar_only() {
+            var rig = makeRig()
+            var dialog = openOn(rig, 1)
+            var area = dialog.sections
+            mouseWheel(area, 100, 100, 0, -120)
+            compare(area.contentY, 48)
+            // Dragging the content does not scroll it.
+            mouseDrag(area, 200, 150, 0, -80)
+            compare(area.contentY, 48)
+            var bar = findChild(area, "scrollBar")
+            mouseDrag(bar, 3, 10, 0, 2000)
+            compare(area.contentY, area.maxContentY)
+            mouseWheel(area, 100, 100, 0, 100 * 120)
+            compare(area.contentY, 0)
+        }
+
         function test_last_left_button_cannot_be_reassigned() {
             var rig = makeRig()
             verify(rig.matrix.modKeys.checkOneLeftKey(0))

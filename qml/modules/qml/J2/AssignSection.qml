@@ -9,7 +9,7 @@ Item {
     default property alias content: body.data
 
     width: 368
-    height: body.y + body.childrenRect.height + 14
+    height: body.y + body.childrenRect.height + 20
 
     Text {
         id: heading

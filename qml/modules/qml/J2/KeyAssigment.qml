@@ -267,5 +267,11 @@ Dialog {
             dialog: keyAssigmentMain
             options: KeyFunctions.gunTexts.map(function(text, i) { return [text, [8, 0, i + 1, 0]] })
         }
+
+        // Room for the last grid to open into.
+        Item {
+            width: 1
+            height: 46
+        }
     }
 }
