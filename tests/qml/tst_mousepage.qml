@@ -371,6 +371,10 @@ Item {
             compare(callLog.argsOf("ui_View.setData"), [["mouseMacroKey/6", "Burst"]])
             compare(bytesOf(rig.matrix.modKeys, 6), [4, 1, 6, 0])
             verify(rig.matrix.isSave)
+            // Opened again, the section shows the entry's macro and mode.
+            openOn(rig, 6)
+            compare(dialog.macroList.textValue, "Burst")
+            compare(section(dialog, "macroSection").runMode, 1)
         }
 
         function test_renamed_macro_follows_its_buttons_without_saving() {

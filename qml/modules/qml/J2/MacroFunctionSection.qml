@@ -20,12 +20,12 @@ AssignSection {
             return
         if (code1 >= 0 && code1 <= 2)
             runMode = code1
-        for (var i = 0; i < macroDrop.mdItems.count; ++i) {
-            if (macroDrop.mdItems.get(i).textValue === text) {
-                macroDrop.currentSelect = i
-                return
-            }
+        var found = -1
+        for (var i = 0; i < macroDrop.mdItems.count && found < 0; ++i) {
+            if (macroDrop.mdItems.get(i).textValue === text)
+                found = i
         }
+        macroDrop.currentSelect = found
     }
 
     function setRunMode(mode) {
