@@ -679,6 +679,17 @@ Item {
             compare(findChild(main, "mouseMain").selectKey, 5)
         }
 
+        function test_the_macro_editor_renames_reach_the_button_list() {
+            callLog.setKeyedReturn("mouseGetKeydefine", 4, [4, 0, 4, 0])
+            callLog.setKeyedReturn("getData", "mouseMacroKey/4", "Burst")
+            var main = startedMain()
+            var matrix = findChild(main, "keyMatrix")
+            compare(matrix.modKeys.get(4).keyText, "Burst")
+            findChild(main, "macroEditor").modifyMacroName("Burst", "Spray")
+            compare(matrix.modKeys.get(4).keyText, "Spray")
+            compare(callLog.argsOf("ui_View.modifyMacroNameUpdateProfile"), [["Burst", "Spray"]])
+        }
+
         function test_screenshots_of_every_section_and_the_gun_editor() {
             var main = startedMain()
             mouseClick(findChild(main, "mouseLabel2"))

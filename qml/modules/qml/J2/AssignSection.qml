@@ -11,11 +11,10 @@ Item {
     width: 368
     height: body.y + body.childrenRect.height + 20
 
-    Text {
+    ThemedText {
         id: heading
         text: root.title
         color: Theme.colorOrange
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 

@@ -61,12 +61,9 @@ AssignSection {
         rowSpacing: 10
         verticalItemAlignment: Grid.AlignVCenter
 
-        Text {
+        ThemedText {
             width: 64
             text: root.lang[9]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
 
         Rectangle {
@@ -77,15 +74,12 @@ AssignSection {
             color: Theme.colorGray0
             border.color: root.dialog.isFireInput ? Theme.colorOrange : Theme.colorGray1
 
-            Text {
+            ThemedText {
                 anchors.centerIn: parent
                 width: parent.width - 8
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideRight
                 text: root.keyText
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
 
             MouseArea {
@@ -94,12 +88,9 @@ AssignSection {
             }
         }
 
-        Text {
+        ThemedText {
             width: 64
             text: root.lang[11]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
 
         // 110 wide so that the knob's 81 positions give 3 to 83 ms.
@@ -117,12 +108,9 @@ AssignSection {
             }
         }
 
-        Text {
+        ThemedText {
             width: 64
             text: root.lang[12]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
 
         Row {

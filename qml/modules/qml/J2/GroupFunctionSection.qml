@@ -21,15 +21,12 @@ AssignSection {
             color: Theme.colorGray0
             border.color: root.dialog.isComboInput ? Theme.colorOrange : Theme.colorGray1
 
-            Text {
+            ThemedText {
                 anchors.centerIn: parent
                 width: parent.width - 8
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideLeft
                 text: root.dialog.isComboInput ? root.dialog.combo.text : root.boxText
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
 
             MouseArea {

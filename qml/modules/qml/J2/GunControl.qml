@@ -185,13 +185,6 @@ Dialog {
         id: slotNames
     }
 
-    ButtonGuard {
-        x: 0
-        y: -40
-        width: gunControlMain.width
-        height: gunControlMain.height
-    }
-
     DialogBodyArea {
         width: gunControlMain.width
         height: gunControlMain.height - 40
@@ -199,12 +192,11 @@ Dialog {
         onBodyPressed: gunControlMain.gunControlFocus()
     }
 
-    Text {
+    ThemedText {
         x: 16
         y: 8
         text: gunControlMain.gunControlLang[1]
         color: Theme.colorOrange
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 
@@ -217,21 +209,17 @@ Dialog {
         onGunClicked: (index) => gunControlMain.bindGun(index)
     }
 
-    Text {
+    ThemedText {
         x: 376
         y: 12
         text: gunControlMain.gunControlLang[2]
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
     }
 
-    Text {
+    ThemedText {
         x: 376
         y: 44
         text: gunControlMain.gunControlLang[3]
         color: Theme.colorOrange
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 
@@ -249,11 +237,8 @@ Dialog {
         y: 110
         spacing: 6
 
-        Text {
+        ThemedText {
             text: gunControlMain.gunControlLang[4]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
 
         RectInput {
@@ -264,11 +249,8 @@ Dialog {
 
         Item { width: 1; height: 12 }
 
-        Text {
+        ThemedText {
             text: gunControlMain.gunControlLang[5]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
 
         RectInput {
@@ -279,22 +261,18 @@ Dialog {
         }
     }
 
-    Text {
+    ThemedText {
         x: 376
         y: 270
         text: gunControlMain.gunControlLang[6]
         color: Theme.colorOrange
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 
-    Text {
+    ThemedText {
         x: 376
         y: 336
         text: gunControlMain.gunControlLang[8]
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
     }
 
     Row {
@@ -328,13 +306,10 @@ Dialog {
         }
     }
 
-    Text {
+    ThemedText {
         x: 376
         y: 300
         text: gunControlMain.gunControlLang[7]
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
     }
 
     // 120 wide so that the knob's 91 positions give 3 to 93 ms.

@@ -33,14 +33,11 @@ Grid {
                 source: Theme.img("gun", cell.gunImage)
             }
 
-            Text {
+            ThemedText {
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 6
                 text: cell.gunName
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
 
             MouseArea {

@@ -167,13 +167,6 @@ Dialog {
         keyAssigmentFocus()
     }
 
-    ButtonGuard {
-        x: 0
-        y: -40
-        width: keyAssigmentMain.width
-        height: keyAssigmentMain.height
-    }
-
     DialogBodyArea {
         width: keyAssigmentMain.width
         height: keyAssigmentMain.height - 40

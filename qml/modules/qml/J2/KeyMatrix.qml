@@ -203,24 +203,19 @@ Panel {
                 radius: 2
                 color: rowArea.containsMouse ? Theme.colorOrange : Theme.colorBlue
 
-                Text {
+                ThemedText {
                     x: 8
                     anchors.verticalCenter: parent.verticalCenter
                     text: keyMatrixMain.keyMatrixLang[0] + (row.index + 1)
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
                 }
 
-                Text {
+                ThemedText {
                     x: 80
                     width: 128
                     anchors.verticalCenter: parent.verticalCenter
                     text: row.keyText
                     elide: Text.ElideRight
                     color: Theme.colorGray3
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
                 }
 
                 MouseArea {
