@@ -122,6 +122,7 @@ Item {
             keyCount: mouseMain.keyCount
             textSource: keyAssigment
             gunPage: gunControl
+            macroEditor: macroEditor
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
