@@ -186,6 +186,270 @@ Item {
             verify(!Qt.colorEqual(fill0.color, "#fb637e"))
         }
 
+        // ---- Lighting page
+
+        readonly property var factoryColours: [251, 99, 126, 255, 0, 0, 255, 128, 0, 255, 255, 0,
+            0, 255, 0, 0, 255, 255, 0, 0, 255, 255, 255, 255]
+
+        function lightPage(colourful, is55328, lightValue, props) {
+            callLog.setKeyedReturn("getDataList", "mouse/lightValue", lightValue || [0, 2, 4])
+            callLog.setKeyedReturn("getDataList", "mouse/colorValue", factoryColours)
+            var p = props || {}
+            p.colourful = colourful
+            p.variant55328 = is55328
+            p.firstLoad = true
+            var page = make(lightComponent, p)
+            page.init(false, false)
+            page.firstLoad = false
+            return page
+        }
+
+        function effectNames(page) {
+            var names = []
+            for (var i = 0; i < page.lightModel.mdItems.count; ++i)
+                names.push(page.lightModel.mdItems.get(i).textValue)
+            return names
+        }
+
+        function chooseEffect(page, index) {
+            var list = page.lightModel
+            list.openMenu()
+            animationClock.advanceBy(150)
+            // Rows beyond the shown ones are scrolled to by the list; the page reacts the same.
+            list.choose(index)
+            animationClock.advanceBy(150)
+        }
+
+        function test_effect_list_entries_and_restoring_twice() {
+            var page = lightPage(true, true)
+            var names = effectNames(page)
+            compare(names.length, 12)
+            compare(names[3], "OFF")
+            compare(names[4], "Twinkling")
+            compare(names[11], "Breath Loop")
+            mouseClick(child(page, "lightRestore"))
+            mouseClick(child(page, "lightRestore"))
+            page.init(true, false)
+            compare(effectNames(page).length, 12)
+            verify(page.isSave)
+            compare(effectNames(lightPage(false, true))[4], "Breath Loop")
+            compare(effectNames(lightPage(false, false)).length, 4)
+        }
+
+        function test_choosing_an_effect_data() {
+            // speed/brightness: shown (1), hidden (0); steps after choosing from speed 2, brightness 3.
+            return [
+                { tag: "Static", colourful: true, v: false, effect: 0, speed: 0, bright: 1, steps: [2, 4], height: 224 },
+                { tag: "Breath", colourful: true, v: false, effect: 1, speed: 1, bright: 0, steps: [0, 3], height: 224 },
+                { tag: "Neon", colourful: true, v: false, effect: 2, speed: 1, bright: 0, steps: [0, 3], height: 224 },
+                { tag: "OFF", colourful: true, v: false, effect: 3, speed: 0, bright: 0, steps: [2, 0], height: 176 },
+                { tag: "Twinkling", colourful: true, v: false, effect: 4, speed: 0, bright: 1, steps: [2, 4], height: 224 },
+                { tag: "Wave", colourful: true, v: false, effect: 5, speed: 1, bright: 1, steps: [0, 4], height: 264 },
+                { tag: "Gliding", colourful: true, v: false, effect: 6, speed: 0, bright: 0, steps: [0, 4], height: 176 },
+                { tag: "Finger Moving", colourful: true, v: false, effect: 7, speed: 0, bright: 1, steps: [2, 4], height: 224 },
+                { tag: "Vertical Flipping", colourful: true, v: false, effect: 8, speed: 1, bright: 1, steps: [0, 4], height: 264 },
+                { tag: "YO-YO", colourful: true, v: false, effect: 9, speed: 1, bright: 1, steps: [0, 4], height: 264 },
+                { tag: "Spotlight", colourful: true, v: false, effect: 10, speed: 1, bright: 1, steps: [0, 4], height: 264 },
+                { tag: "Breath Loop at 11", colourful: true, v: true, effect: 11, speed: 1, bright: 1, steps: [2, 3], height: 264 },
+                { tag: "Breath Loop at 4", colourful: false, v: true, effect: 4, speed: 1, bright: 0, steps: [0, 3], height: 224 }
+            ]
+        }
+
+        function test_choosing_an_effect(data) {
+            // Wave shows both sliders, so the table's "unchanged" is seen against both shown.
+            var page = lightPage(data.colourful, data.v, [5, 2, 3])
+            child(page, "colorBlock2").clicked(2)
+            compare(page.selectColorBlock, 2)
+            chooseEffect(page, data.effect)
+            compare(page.effect, data.effect)
+            compare(child(page, "speedRow").visible, data.speed === 1)
+            compare(child(page, "brightnessRow").visible, data.bright === 1)
+            compare([child(page, "speedRow").step, child(page, "brightnessRow").step], data.steps)
+            compare(child(child(page, "brightnessRow"), "percent").text, (data.steps[1] * 25) + "%")
+            compare(page.height, data.height)
+            compare(page.selectColorBlock, 0)
+            verify(page.isSave)
+            page.saveData(true, 1)
+            compare(lastArgs("ui_View.mouseSetRGBEffect"), [data.effect, data.steps[0], data.steps[1]])
+            compare(callLog.count("ui_View.mouseSetRGBColor"), 0)
+        }
+
+        function test_loading_shows_sliders_without_setting_steps() {
+            var page = lightPage(true, false, [3, 1, 2])
+            compare(page.effect, 3)
+            verify(!child(page, "speedRow").visible)
+            verify(!child(page, "brightnessRow").visible)
+            compare(page.height, 176)
+            page.saveData(false, 0)
+            compare(callLog.argsOf("ui_View.setDataList")[0], ["mouse/lightValue", [3, 1, 2]])
+            verify(!page.isSave)
+        }
+
+        function test_variant_eighth_colour_is_sent_only_with_breath_loop_data() {
+            return [
+                { tag: "Static", effect: 0, last: [0, 0, 0] },
+                { tag: "Breath Loop", effect: 4, last: [255, 255, 255] }
+            ]
+        }
+
+        function test_variant_eighth_colour_is_sent_only_with_breath_loop(data) {
+            var page = lightPage(false, true, [data.effect, 0, 4])
+            page.saveData(true, 0)
+            var sent = lastArgs("ui_View.mouseSetRGBColor")
+            compare(sent[0], 1)
+            compare(sent[1].slice(0, 21), factoryColours.slice(0, 21))
+            compare(sent[1].slice(21), data.last)
+            compare(lastArgs("ui_View.setDataList")[1].slice(21), data.last)
+        }
+
+        function typeInto(field, text) {
+            field.txtInput.forceActiveFocus()
+            field.txtInput.selectAll()
+            keyClick(Qt.Key_Delete)
+            for (var i = 0; i < text.length; ++i)
+                keyClick(text.charAt(i))
+            keyClick(Qt.Key_Tab)
+            field.closeFocus()
+        }
+
+        function test_typed_colour_keeps_its_value_and_places_the_knob_data() {
+            return [
+                { tag: "grey", rgb: ["128", "128", "128"], colour: "#808080", knob: -8 },
+                { tag: "white", rgb: ["255", "255", "255"], colour: "#ffffff", knob: 175 },
+                { tag: "pure blue", rgb: ["0", "0", "255"], colour: "#0000ff", knob: 3 * 30.5 + 255 / 256 * 30.5 - 9 }
+            ]
+        }
+
+        function test_typed_colour_keeps_its_value_and_places_the_knob(data) {
+            var page = lightPage(true, false)
+            child(page, "colorBlock3").clicked(3)
+            typeInto(child(page, "redField"), data.rgb[0])
+            typeInto(child(page, "greenField"), data.rgb[1])
+            typeInto(child(page, "blueField"), data.rgb[2])
+            compare(page.colours[3], data.colour)
+            fuzzyCompare(child(page, "hueBar").knobX, data.knob, 0.01)
+            verify(page.isSave)
+            // Another block and back: the knob and fields come from the block.
+            child(page, "colorBlock0").clicked(0)
+            compare(child(page, "redField").textValue, "251")
+            child(page, "colorBlock3").clicked(3)
+            compare(child(page, "greenField").textValue, data.rgb[1])
+            fuzzyCompare(child(page, "hueBar").knobX, data.knob, 0.01)
+        }
+
+        function test_hue_bar_drag_colours_the_selected_block() {
+            var page = lightPage(true, false)
+            var bar = child(page, "hueBar")
+            child(page, "colorBlock1").clicked(1)
+            var focused = 0
+            mousePress(bar, 40, bar.height / 2)
+            // The knob's centre came to the press: position 41 is in the yellow-to-green segment.
+            compare(page.colours[1], LightRules.hueColour(41))
+            compare(child(page, "redField").textValue, String(255 - Math.floor(11 * 255 / 30)))
+            verify(!page.isSave)
+            mouseMove(bar, 100, bar.height / 2)
+            compare(page.colours[1], LightRules.hueColour(101))
+            mouseMove(bar, 400, bar.height / 2)
+            compare(page.colours[1], "#ffffff")
+            mouseRelease(bar, 400, bar.height / 2)
+            verify(page.isSave)
+            compare(callLog.count("ui_Ctl.onXChanged") + callLog.count("ui_Ctl.onYChanged"), 0)
+            compare(page.colours[0], "#fb637e")
+            page.saveData(true, 2)
+            compare(lastArgs("ui_View.mouseSetRGBColor")[1].slice(3, 6), [255, 255, 255])
+        }
+
+        function test_hue_colours_data() {
+            return [
+                { tag: "red to yellow", p: 15, colour: "#ff7f00" },
+                { tag: "yellow to green", p: 45, colour: "#80ff00" },
+                { tag: "green to cyan", p: 60, colour: "#00ff00" },
+                { tag: "cyan to blue", p: 105, colour: "#0080ff" },
+                { tag: "blue to magenta", p: 135, colour: "#7f00ff" },
+                { tag: "magenta to red", p: 179, colour: "#ff0009" },
+                { tag: "tail is red", p: 181, colour: "#ff0000" },
+                { tag: "right end is white", p: 184, colour: "#ffffff" }
+            ]
+        }
+
+        function test_hue_colours(data) {
+            compare(LightRules.hueColour(data.p), data.colour)
+        }
+
+        function test_colour_to_knob_place_data() {
+            var seg = 183 / 6
+            return [
+                { tag: "red", colour: "#ff0000", p: 0 },
+                { tag: "orange", colour: "#ff8000", p: 128 / 256 * seg },
+                { tag: "yellow goes by red first", colour: "#ffff00", p: 255 / 256 * seg },
+                { tag: "green", colour: "#00ff00", p: (1 + 255 / 256) * seg },
+                { tag: "cyan goes by blue first", colour: "#00ffff", p: 3 * seg },
+                { tag: "sky", colour: "#0080ff", p: (3 + 127 / 256) * seg },
+                { tag: "violet", colour: "#8000ff", p: (4 + 128 / 256) * seg },
+                { tag: "spring", colour: "#00ff80", p: (2 + 128 / 256) * seg },
+                { tag: "pink", colour: "#ff0080", p: (5 + 127 / 256) * seg },
+                { tag: "white", colour: "#ffffff", p: 184 },
+                { tag: "grey", colour: "#808080", p: 0 },
+                { tag: "dim red", colour: "#800000", p: 0 }
+            ]
+        }
+
+        function test_colour_to_knob_place(data) {
+            fuzzyCompare(LightRules.hueOf(data.colour, 184), data.p, 1e-9)
+        }
+
+        function test_colour_blocks_shown_data() {
+            return [
+                { tag: "colourful", colourful: true, v: false, dpi: 1, effect: 0, shown: [1, 1, 1, 1, 1, 1, 1, 1] },
+                { tag: "one per stage", colourful: false, v: false, dpi: 3, effect: 0, shown: [1, 1, 1, 0, 0, 0, 0, 0] },
+                { tag: "eight stages", colourful: false, v: false, dpi: 8, effect: 0, shown: [1, 1, 1, 1, 1, 1, 1, 1] },
+                { tag: "no stages", colourful: false, v: false, dpi: 0, effect: 0, shown: [0, 0, 0, 0, 0, 0, 0, 0] },
+                { tag: "variant static", colourful: true, v: true, dpi: 8, effect: 0, shown: [1, 0, 0, 0, 0, 0, 0, 0] },
+                { tag: "variant breath loop", colourful: false, v: true, dpi: 8, effect: 4, shown: [1, 1, 1, 1, 1, 1, 1, 0] }
+            ]
+        }
+
+        function test_colour_blocks_shown(data) {
+            var page = lightPage(data.colourful, data.v, [data.effect, 0, 4], { "dpiCount": data.dpi })
+            var shown = []
+            for (var i = 0; i < 8; ++i)
+                shown.push(child(page, "colorBlock" + i).visible ? 1 : 0)
+            compare(shown, data.shown)
+        }
+
+        function test_cover_takes_clicks_for_effects_without_colours_data() {
+            return [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10].map(function(e) {
+                return { tag: "effect " + e, effect: e, covered: [0, 1, 4, 9, 10].indexOf(e) < 0 }
+            })
+        }
+
+        function test_cover_takes_clicks_for_effects_without_colours(data) {
+            var page = lightPage(true, false, [data.effect, 0, 4])
+            compare(child(page, "colourCover").visible, data.covered)
+            mouseClick(child(page, "colorBlock5"))
+            compare(page.selectColorBlock, data.covered ? 0 : 5)
+        }
+
+        function test_pressing_a_slider_closes_the_effect_list_and_ends_typing() {
+            var page = lightPage(true, false, [5, 0, 4])
+            var slider = child(page, "speedRow").slider
+            page.lightModel.openMenu()
+            animationClock.advanceBy(150)
+            mousePress(slider, 4, slider.height / 2)
+            verify(!page.lightModel.isDrop)
+            mouseRelease(slider, 4, slider.height / 2)
+            animationClock.advanceBy(200)
+            var red = child(page, "redField")
+            red.txtInput.forceActiveFocus()
+            red.textValue = "12"
+            mouseClick(slider, slider.width - 4, slider.height / 2)
+            animationClock.advanceBy(200)
+            verify(!red.txtInput.activeFocus)
+            compare(page.colours[0], "#0c637e")
+            compare(child(page, "speedRow").step, 4)
+            compare(child(child(page, "speedRow"), "percent").text, "100%")
+        }
+
         function test_dpi_rules_data() {
             return [
                 { tag: "low end", ratio: 0, min: 200, max: 12000, base: 100, value: 200 },

@@ -5,10 +5,10 @@ import "../basic"
 Rectangle {
     id: root
 
-    property int index: 0
+    property int blockIndex: 0
     property bool isSelect: false
 
-    signal clicked(int index)
+    signal clicked(int blockIndex)
 
     readonly property bool light: color.hslLightness > 0.6
 
@@ -20,7 +20,7 @@ Rectangle {
 
     Text {
         anchors.centerIn: parent
-        text: String(root.index + 1)
+        text: String(root.blockIndex + 1)
         color: root.light ? "black" : "white"
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMinSize
@@ -28,6 +28,6 @@ Rectangle {
 
     MouseArea {
         anchors.fill: parent
-        onPressed: root.clicked(root.index)
+        onPressed: root.clicked(root.blockIndex)
     }
 }

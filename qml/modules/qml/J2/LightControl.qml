@@ -231,6 +231,7 @@ Panel {
                 delegate: ColorBlock {
                     required property int index
                     objectName: "colorBlock" + index
+                    blockIndex: index
                     visible: LightRules.blockShown(index, lightMain.colourful, lightMain.variant55328,
                                                    lightMain.dpiCount, lightMain.effect)
                     color: lightMain.colours[index]
