@@ -450,6 +450,182 @@ Item {
             compare(child(child(page, "speedRow"), "percent").text, "100%")
         }
 
+        // ---- System settings dialog
+
+        function systemDialog(mouseRate, doubleRate, scrollRate) {
+            callLog.setKeyedReturn("getData", "mouse/mouseRate", String(mouseRate))
+            callLog.setKeyedReturn("getData", "mouse/doubleRate", String(doubleRate))
+            callLog.setKeyedReturn("getData", "mouse/scrollRate", String(scrollRate))
+            var dialog = make(systemComponent)
+            dialog.init(false, false)
+            dialog.open()
+            return dialog
+        }
+
+        function stored(key) {
+            var all = callLog.argsOf("ui_View.setData").filter(function(a) { return a[0] === key })
+            verify(all.length > 0, key + " was not stored")
+            return all[all.length - 1][1]
+        }
+
+        function test_speed_steps_at_the_ends_and_between_data() {
+            return [
+                { tag: "far right", x: 1000, position: 340, step: 10 },
+                { tag: "far left", x: -1000, position: 2, step: 0 },
+                { tag: "on a threshold", x: 104, position: 104, step: 4 },
+                { tag: "below a threshold", x: 103, position: 103, step: 3 }
+            ]
+        }
+
+        function test_speed_steps_at_the_ends_and_between(data) {
+            var dialog = systemDialog(171, 188, 3)
+            var slider = child(child(dialog, "cursorSlider"), "slider")
+            var knobX = 171 + 4
+            mousePress(slider, knobX, slider.height / 2)
+            mouseMove(slider, knobX + (data.x - 171) / 2, slider.height / 2)
+            mouseMove(slider, knobX + data.x - 171, slider.height / 2)
+            verify(callLog.count("ui_View.mouseSetCursorSpeed") === 0)
+            mouseRelease(slider, knobX + data.x - 171, slider.height / 2)
+            compare(stored("mouse/mouseRate"), data.position)
+            compare(stored("mouse/doubleRate"), 188)
+            compare(callLog.argsOf("ui_View.mouseSetCursorSpeed"), [[data.step]])
+            compare(callLog.count("ui_View.mouseSetDoubleClickSpeed"), 0)
+            compare(callLog.count("ui_View.mouseSetVerticalScrollLines"), 0)
+            compare(callLog.count("ui_Ctl.onXChanged") + callLog.count("ui_Ctl.onYChanged"), 0)
+        }
+
+        function test_click_on_the_double_click_track_applies_after_the_glide() {
+            var dialog = systemDialog(171, 188, 3)
+            var slider = child(child(dialog, "doubleSlider"), "slider")
+            mouseClick(slider, 40, slider.height / 2)
+            compare(callLog.count("ui_View.mouseSetDoubleClickSpeed"), 0)
+            animationClock.advanceBy(200)
+            compare(stored("mouse/doubleRate"), 35)
+            compare(callLog.argsOf("ui_View.mouseSetDoubleClickSpeed"), [[1]])
+        }
+
+        function test_stored_scroll_value_picks_the_radio_button_data() {
+            return [
+                { tag: "one screen", stored: 1000, screen: true, field: "3" },
+                { tag: "rows", stored: 7, screen: false, field: "7" },
+                { tag: "just above rows", stored: 101, screen: true, field: "3" }
+            ]
+        }
+
+        function test_stored_scroll_value_picks_the_radio_button(data) {
+            var dialog = systemDialog(2, 2, data.stored)
+            compare(child(dialog, "screenRadio").isSelect, data.screen)
+            compare(child(dialog, "rowsRadio").isSelect, !data.screen)
+            compare(child(dialog, "rowsField").textValue, data.field)
+            compare(callLog.count("ui_View.mouseSetVerticalScrollLines"), 0)
+        }
+
+        function test_radio_buttons_exclude_each_other_and_apply_scrolling() {
+            var dialog = systemDialog(2, 2, 5)
+            mouseClick(child(dialog, "screenRadio"))
+            verify(child(dialog, "screenRadio").isSelect)
+            verify(!child(dialog, "rowsRadio").isSelect)
+            compare(stored("mouse/scrollRate"), 1000)
+            compare(lastArgs("ui_View.mouseSetVerticalScrollLines"), [1000])
+            mouseClick(child(dialog, "rowsRadio"))
+            verify(!child(dialog, "screenRadio").isSelect)
+            compare(stored("mouse/scrollRate"), 5)
+            compare(lastArgs("ui_View.mouseSetVerticalScrollLines"), [5])
+            compare(callLog.count("ui_View.mouseSetCursorSpeed"), 0)
+        }
+
+        function test_rows_field_on_leaving_data() {
+            return [
+                { tag: "emptied", typed: "", value: 1 },
+                { tag: "zero", typed: "0", value: 1 },
+                { tag: "twelve", typed: "12", value: 12 },
+                { tag: "too many", typed: "999", value: 100 }
+            ]
+        }
+
+        function test_rows_field_on_leaving(data) {
+            var dialog = systemDialog(2, 2, 3)
+            var focused = 0
+            dialog.inputFocused.connect(function() { ++focused })
+            var field = child(dialog, "rowsField")
+            mouseClick(field)
+            compare(focused, 1)
+            field.txtInput.selectAll()
+            keyClick(Qt.Key_Delete)
+            for (var i = 0; i < data.typed.length; ++i)
+                keyClick(data.typed.charAt(i))
+            keyClick(Qt.Key_Return)
+            verify(!field.txtInput.activeFocus)
+            compare(field.textValue, String(data.value))
+            compare(stored("mouse/scrollRate"), data.value)
+            compare(callLog.argsOf("ui_View.mouseSetVerticalScrollLines"), [[data.value]])
+        }
+
+        function test_restore_stores_and_applies_factory_values() {
+            var dialog = systemDialog(300, 300, 1000)
+            callLog.setKeyedReturn("getData", "mouse/mouseRate", "171")
+            callLog.setKeyedReturn("getData", "mouse/doubleRate", "188")
+            callLog.setKeyedReturn("getData", "mouse/scrollRate", "3")
+            callLog.clear()
+            mouseClick(child(dialog, "systemRestore"))
+            compare(callLog.argsOf("ui_View.getData")[0], ["mouse/mouseRate", true])
+            compare(stored("mouse/mouseRate"), 171)
+            compare(stored("mouse/scrollRate"), 3)
+            compare(callLog.argsOf("ui_View.mouseSetCursorSpeed"), [[5]])
+            compare(callLog.argsOf("ui_View.mouseSetDoubleClickSpeed"), [[6]])
+            compare(callLog.argsOf("ui_View.mouseSetVerticalScrollLines"), [[3]])
+            verify(child(dialog, "rowsRadio").isSelect)
+        }
+
+        function test_profile_change_reloads_and_applies_all_three() {
+            callLog.setKeyedReturn("getGlobalData", "mouse/profileNo", "0")
+            callLog.setKeyedReturn("getData", "mouse/mouseRate", "40")
+            callLog.setKeyedReturn("getData", "mouse/doubleRate", "340")
+            callLog.setKeyedReturn("getData", "mouse/scrollRate", "1000")
+            var main = make(mainComponent, { "deviceType": "mouse" })
+            main.initUI()
+            animationClock.advanceBy(1040)
+            callLog.clear()
+            main.changeProfile(2)
+            compare(callLog.argsOf("ui_View.mouseSetCursorSpeed"), [[2]])
+            compare(callLog.argsOf("ui_View.mouseSetDoubleClickSpeed"), [[10]])
+            compare(callLog.argsOf("ui_View.mouseSetVerticalScrollLines"), [[1000]])
+            verify(child(main, "screenRadio").isSelect)
+        }
+
+        // ---- Screenshots of every effect's page and of the dialog, to look at
+
+        function test_screenshots() {
+            callLog.setKeyedReturn("getGlobalData", "mouse/isColorful", "true")
+            callLog.setKeyedReturn("getGlobalData", "mouse/is55328", "true")
+            callLog.setKeyedReturn("getGlobalData", "mouse/minDPI", "200")
+            callLog.setKeyedReturn("getGlobalData", "mouse/maxDPI", "12000")
+            callLog.setKeyedReturn("getGlobalData", "mouse/dpiBase", "100")
+            callLog.setKeyedReturn("getData", "mouse/dpiCount", "8")
+            callLog.setKeyedReturn("getData", "mouse/currentDpiCount", "6")
+            callLog.setKeyedReturn("getData", "mouse/mouseRate", "171")
+            callLog.setKeyedReturn("getData", "mouse/doubleRate", "188")
+            callLog.setKeyedReturn("getData", "mouse/scrollRate", "3")
+            callLog.setKeyedReturn("getDataList", "mouse/dpiValueArray", [400, 800, 1600, 3200, 4800, 6400, 9600, 12000])
+            callLog.setKeyedReturn("getDataList", "mouse/lightValue", [0, 2, 4])
+            callLog.setKeyedReturn("getDataList", "mouse/colorValue", factoryColours)
+            callLog.setReturn("mouseGetCurrentDPI", 3)
+            var main = make(mainComponent, { "deviceType": "mouse" })
+            main.initUI()
+            animationClock.advanceBy(1040)
+            shoot(main, "dpilight-mouse.png")
+            var light = child(main, "lightPage")
+            for (var e = 0; e < light.lightModel.mdItems.count; ++e) {
+                chooseEffect(light, e)
+                shoot(main, "dpilight-effect" + e + ".png")
+            }
+            mouseClick(child(main, "systemSettingButton"))
+            shoot(main, "dpilight-system.png")
+
+            var single = lightPage(false, false, [1, 3, 2], { "dpiCount": 3 })
+            shoot(single, "dpilight-single-colour.png")
+        }
+
         function test_dpi_rules_data() {
             return [
                 { tag: "low end", ratio: 0, min: 200, max: 12000, base: 100, value: 200 },

@@ -322,6 +322,7 @@ Panel {
             objectName: "colourCover"
             anchors.fill: parent
             visible: LightRules.coverShown(lightMain.effect)
+            radius: lightMain.radius
             color: Theme.colorCover
 
             MouseArea {

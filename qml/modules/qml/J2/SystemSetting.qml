@@ -95,8 +95,8 @@ Dialog {
 
     Column {
         x: 32
-        y: 8
-        spacing: 6
+        y: 16
+        spacing: 14
 
         SpeedSlider {
             id: cursorSlider
