@@ -347,16 +347,22 @@ Item {
             compare(page.colours[1], LightRules.hueColour(41))
             compare(child(page, "redField").textValue, String(255 - Math.floor(11 * 255 / 30)))
             verify(!page.isSave)
-            mouseMove(bar, 100, bar.height / 2)
-            compare(page.colours[1], LightRules.hueColour(101))
             mouseMove(bar, 400, bar.height / 2)
             compare(page.colours[1], "#ffffff")
-            mouseRelease(bar, 400, bar.height / 2)
+            mouseMove(bar, 100, bar.height / 2)
+            compare(page.colours[1], LightRules.hueColour(101))
+            mouseRelease(bar, 100, bar.height / 2)
             verify(page.isSave)
             compare(callLog.count("ui_Ctl.onXChanged") + callLog.count("ui_Ctl.onYChanged"), 0)
             compare(page.colours[0], "#fb637e")
             page.saveData(true, 2)
-            compare(lastArgs("ui_View.mouseSetRGBColor")[1].slice(3, 6), [255, 255, 255])
+            compare(lastArgs("ui_View.mouseSetRGBColor")[1].slice(3, 6), LightRules.components(LightRules.hueColour(101)))
+            // Back on the block, its knob is where it picked the colour.
+            var picked = bar.knobX
+            child(page, "colorBlock0").clicked(0)
+            verify(bar.knobX !== picked)
+            child(page, "colorBlock1").clicked(1)
+            compare(bar.knobX, picked)
         }
 
         function test_hue_colours_data() {

@@ -117,9 +117,13 @@ Panel {
         isSave = true
     }
 
+    // The block's knob stays where it picked the block's colour; a colour
+    // from elsewhere puts it at the colour's approximate place.
     function selectBlock(index) {
         selectColorBlock = index
         hueBar.knobX = knobPlaces[index]
+        if (hueBar.colour !== colours[index])
+            hueBar.placeFor(colours[index])
         showInFields(colours[index])
     }
 
