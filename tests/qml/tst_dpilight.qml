@@ -213,8 +213,9 @@ Item {
 
         function chooseEffect(page, index) {
             var list = page.lightModel
-            list.openMenu()
+            mouseClick(list)
             animationClock.advanceBy(150)
+            verify(list.isDrop)
             // Rows beyond the shown ones are scrolled to by the list; the page reacts the same.
             list.choose(index)
             animationClock.advanceBy(150)
@@ -439,8 +440,9 @@ Item {
         function test_pressing_a_slider_closes_the_effect_list_and_ends_typing() {
             var page = lightPage(true, false, [5, 0, 4])
             var slider = child(page, "speedRow").slider
-            page.lightModel.openMenu()
+            mouseClick(page.lightModel)
             animationClock.advanceBy(150)
+            verify(page.lightModel.isDrop)
             mousePress(slider, 4, slider.height / 2)
             verify(!page.lightModel.isDrop)
             mouseRelease(slider, 4, slider.height / 2)
@@ -597,6 +599,29 @@ Item {
             compare(callLog.argsOf("ui_View.mouseSetDoubleClickSpeed"), [[10]])
             compare(callLog.argsOf("ui_View.mouseSetVerticalScrollLines"), [[1000]])
             verify(child(main, "screenRadio").isSelect)
+        }
+
+        function test_main_screen_wiring() {
+            callLog.setKeyedReturn("getGlobalData", "mouse/isColorful", "false")
+            callLog.setKeyedReturn("getData", "mouse/dpiCount", "3")
+            callLog.setKeyedReturn("getData", "mouse/currentDpiCount", "2")
+            callLog.setKeyedReturn("getDataList", "mouse/lightValue", [0, 0, 4])
+            var main = make(mainComponent, { "deviceType": "mouse" })
+            main.initUI()
+            animationClock.advanceBy(1040)
+            // A single-colour mouse has a colour per stage the mouse supports.
+            verify(child(main, "colorBlock2").visible)
+            verify(!child(main, "colorBlock3").visible)
+            // Typing the rows closes the main screen's lists.
+            var rate = child(main, "dpiStageList")
+            mouseClick(rate)
+            animationClock.advanceBy(150)
+            verify(rate.isDrop)
+            mouseClick(child(main, "systemSettingButton"))
+            verify(rate.isDrop)
+            mouseClick(child(main, "rowsField"))
+            animationClock.advanceBy(150)
+            verify(!rate.isDrop)
         }
 
         // ---- Screenshots of every effect's page and of the dialog, to look at

@@ -18,11 +18,10 @@ Rectangle {
     border.width: isSelect ? 2 : 1
     border.color: isSelect ? Theme.colorOrange : Theme.colorGray2
 
-    Text {
+    ThemedText {
         anchors.centerIn: parent
         text: String(root.blockIndex + 1)
         color: root.light ? "black" : "white"
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMinSize
     }
 

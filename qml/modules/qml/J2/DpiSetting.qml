@@ -152,13 +152,12 @@ Panel {
                 onReleased: (ratio) => dpiMain.dpiValueProc(stage.index, ratio, true)
             }
 
-            Text {
+            ThemedText {
                 objectName: "dpiValue" + stage.index
                 anchors.horizontalCenter: parent.horizontalCenter
                 y: stageSlider.height + 6
                 text: String(dpiMain.dpiValueArray[stage.index])
                 color: stage.index === dpiMain.currentDPI ? Theme.colorOrange : Theme.fontColor
-                font.family: Theme.fontFamily
                 font.pixelSize: Theme.fontMinSize
             }
         }

@@ -216,13 +216,10 @@ Panel {
         width: parent.width
         height: 136
 
-        Text {
+        ThemedText {
             x: 12
             y: 0
             text: lightMain.lightControlLang[6]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
 
         Row {
@@ -266,14 +263,11 @@ Panel {
             y: 86
             spacing: 4
 
-            Text {
+            ThemedText {
                 width: 12
                 height: 20
                 verticalAlignment: Text.AlignVCenter
                 text: "R"
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
 
             RectInput {
@@ -284,14 +278,11 @@ Panel {
                 onEndInputSignal: lightMain.applyTypedColour()
             }
 
-            Text {
+            ThemedText {
                 width: 12
                 height: 20
                 verticalAlignment: Text.AlignVCenter
                 text: "G"
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
 
             RectInput {
@@ -302,14 +293,11 @@ Panel {
                 onEndInputSignal: lightMain.applyTypedColour()
             }
 
-            Text {
+            ThemedText {
                 width: 12
                 height: 20
                 verticalAlignment: Text.AlignVCenter
                 text: "B"
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
 
             RectInput {

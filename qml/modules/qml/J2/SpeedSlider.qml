@@ -23,10 +23,8 @@ Column {
         slider.setValue(x)
     }
 
-    Text {
+    ThemedText {
         text: root.label
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 
@@ -42,18 +40,16 @@ Column {
         width: 352
         height: 14
 
-        Text {
+        ThemedText {
             text: root.slowText
             color: Theme.colorGray2
-            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontMinSize
         }
 
-        Text {
+        ThemedText {
             anchors.right: parent.right
             text: root.fastText
             color: Theme.colorGray2
-            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontMinSize
         }
     }

@@ -23,12 +23,9 @@ Item {
         field.text = LightRules.percentText(slider.segmentValue)
     }
 
-    Text {
+    ThemedText {
         x: 12
         text: root.label
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
     }
 
     SliderButton {
@@ -52,14 +49,11 @@ Item {
         height: 20
         color: Theme.colorField
 
-        Text {
+        ThemedText {
             id: field
             objectName: "percent"
             anchors.centerIn: parent
             text: "0%"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
         }
     }
 }

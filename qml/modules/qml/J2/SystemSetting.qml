@@ -118,10 +118,8 @@ Dialog {
             onChosen: systemSettingMain.saveData(true, 2)
         }
 
-        Text {
+        ThemedText {
             text: systemSettingMain.systemSettingLang[5]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontMiddleSize
         }
 
