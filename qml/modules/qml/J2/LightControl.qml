@@ -60,12 +60,6 @@ Panel {
             for (var b = 0; b < 8; ++b)
                 list.push(LightRules.colourText(rgb[3 * b], rgb[3 * b + 1], rgb[3 * b + 2]))
             colours = list
-            var places = []
-            for (var p = 0; p < 8; ++p) {
-                hueBar.placeFor(list[p])
-                places.push(hueBar.knobX)
-            }
-            knobPlaces = places
         }
         selectBlock(0)
         if (isSendData)
