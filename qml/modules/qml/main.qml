@@ -174,6 +174,7 @@ Item {
             objectName: "lightPage"
             colourful: mainIten.isColorful
             variant55328: mainIten.is55328
+            dpiCount: dpiPage.dpiCount
             firstLoad: !mainIten.isPownOn
         }
     }
@@ -234,7 +235,11 @@ Item {
             onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
         }
 
-        SystemSetting { id: systemSetting; objectName: "systemSetting" }
+        SystemSetting {
+            id: systemSetting
+            objectName: "systemSetting"
+            onInputFocused: mainIten.mainFocus()
+        }
 
         BkLightEditor { id: bkLightEditor; objectName: "bkLightEditor"; lighting: kbLightControl }
 
