@@ -33,9 +33,12 @@ int sizeEstimate(const QList<Action>& actions);
 class MacroCodec : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(int sizeLimit READ sizeLimit CONSTANT)
 
 public:
     using QObject::QObject;
+
+    int sizeLimit() const { return MacroEncoding::kSizeLimit; }
 
     Q_INVOKABLE QVariantList encode(const QVariantList& actions, int repeat) const;
     Q_INVOKABLE int sizeEstimate(const QVariantList& actions) const;
