@@ -20,8 +20,8 @@ Dialog {
     property int macroRecordCount: 0
     property alias macroNumber_lv: nameList
     property alias macroNumberModel: names
-    property alias macroData_lv: actionList
-    property alias actionModel: actions
+    property alias macroData_lv: actions
+    property alias actionView: actionList
     property alias timesField: times
     property alias delayBox: delayCheck
     property alias insertKeyText: insertKey.keyName
