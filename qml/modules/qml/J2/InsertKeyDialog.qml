@@ -30,7 +30,7 @@ Item {
         color: Theme.colorBlack
         border.color: Theme.colorGray1
 
-        EditorText {
+        ThemedText {
             x: 16
             y: 10
             text: root.title
@@ -45,7 +45,7 @@ Item {
             color: Theme.colorGray0
             border.color: Theme.colorOrange
 
-            EditorText {
+            ThemedText {
                 objectName: "insertKeyName"
                 anchors.centerIn: parent
                 text: root.keyName

@@ -57,7 +57,7 @@ Rectangle {
                 spacing: 8
                 anchors.verticalCenter: parent.verticalCenter
 
-                EditorText {
+                ThemedText {
                     width: 32
                     anchors.verticalCenter: parent.verticalCenter
                     text: String(index + 1)
@@ -69,7 +69,7 @@ Rectangle {
                     source: type >= 0 && type < root.icons.length ? Theme.img("macros", root.icons[type]) : ""
                 }
 
-                EditorText {
+                ThemedText {
                     anchors.verticalCenter: parent.verticalCenter
                     text: info + (type === 0 ? " ms" : "")
                 }

@@ -17,7 +17,10 @@ Dialog {
     readonly property bool forMouse: Theme.deviceType === "mouse"
     property bool isInputting: false
     property bool isInsertting: false
-    property int macroRecordCount: 0
+    // Milliseconds since recording started or since the last recorded key, on
+    // the animation clock: a repeating 10 ms timer drifts by whole ticks.
+    property real recordElapsed: 0
+    readonly property int macroRecordCount: Math.floor(recordElapsed / 10)
     property alias macroNumber_lv: nameList
     property alias macroNumberModel: names
     property alias macroData_lv: actions
@@ -205,8 +208,7 @@ Dialog {
         times.closeFocus()
         actions.clear()
         actionList.currentIndex = -1
-        macroRecordCount = 0
-        recordTimer.start()
+        recordTimer.restart()
         isInputting = true
     }
 
@@ -222,7 +224,7 @@ Dialog {
         var code = Number(usbCode)
         if (actions.count > 0 && delayCheck.isSelect)
             actions.append({ "type": 0, "info": String(macroRecordCount * 10) })
-        macroRecordCount = 0
+        recordTimer.restart()
         var button = code >= 0xF0
         var type = isDown ? (button ? 3 : 1) : (button ? 4 : 2)
         actions.append({ "type": type, "info": nameOf(code) })
@@ -344,11 +346,13 @@ Dialog {
     ListModel { id: names }
     ListModel { id: actions }
 
-    Timer {
+    NumberAnimation {
         id: recordTimer
-        interval: 10
-        repeat: true
-        onTriggered: macroEditorMain.macroRecordCount++
+        target: macroEditorMain
+        property: "recordElapsed"
+        from: 0
+        to: 86400000
+        duration: 86400000
     }
 
     // A press on the background ends edits and closes the menus; the frame
@@ -361,7 +365,7 @@ Dialog {
         }
     }
 
-    EditorText {
+    ThemedText {
         x: 16
         y: 4
         text: macroEditorMain.macroEditorLang[1]
@@ -404,7 +408,7 @@ Dialog {
         onClicked: { macroEditorMain.macroEditorFocus(); macroEditorMain.deleteMacro() }
     }
 
-    EditorText {
+    ThemedText {
         x: 232
         y: 4
         text: macroEditorMain.macroEditorLang[4]
@@ -445,7 +449,7 @@ Dialog {
         }
     }
 
-    EditorText {
+    ThemedText {
         x: 376
         y: 344
         text: macroEditorMain.macroEditorLang[6]
@@ -469,7 +473,7 @@ Dialog {
         textValue: macroEditorMain.macroEditorLang[9]
     }
 
-    EditorText {
+    ThemedText {
         objectName: "recordTime"
         x: 580
         y: 344

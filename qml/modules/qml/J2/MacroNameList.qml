@@ -51,7 +51,7 @@ Rectangle {
             height: 24
             color: index === view.currentIndex ? Theme.colorOrange : "transparent"
 
-            EditorText {
+            ThemedText {
                 x: 8
                 width: parent.width - 16
                 anchors.verticalCenter: parent.verticalCenter

@@ -43,7 +43,7 @@ Rectangle {
                 height: root.rowHeight
                 color: hover.containsMouse ? Theme.colorOrange : "transparent"
 
-                EditorText {
+                ThemedText {
                     x: 10
                     anchors.verticalCenter: parent.verticalCenter
                     text: parent.modelData

@@ -32,7 +32,7 @@ Rectangle {
         color: root.selected ? Theme.fontColor : Theme.colorOrange
     }
 
-    EditorText {
+    ThemedText {
         x: 20
         width: parent.width - 28
         anchors.verticalCenter: parent.verticalCenter
