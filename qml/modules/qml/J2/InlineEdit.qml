@@ -1,8 +1,9 @@
 import QtQuick
 import "../basic"
 
-// A text field laid over a list row while its text is edited in place. The
-// owner ends the edit (Return, or a press elsewhere) and reads `text`.
+// A text field laid over a list row while its text is edited in place.
+// Return, or the focus going elsewhere, hands the edit to the owner, which
+// ends it and reads `text`.
 Rectangle {
     id: root
 
@@ -35,5 +36,6 @@ Rectangle {
         font.pixelSize: Theme.fontNormalSize
         Keys.onReturnPressed: root.accepted()
         Keys.onEnterPressed: root.accepted()
+        onActiveFocusChanged: if (!activeFocus && root.visible) root.accepted()
     }
 }

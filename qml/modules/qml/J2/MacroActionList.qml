@@ -13,6 +13,7 @@ Rectangle {
     property int editIndex: -1
     property string editText: ""
 
+    signal rowPressed()
     signal rowRightClicked(int index, real px, real py)
     signal delayEdited(int index, string text)
 
@@ -79,6 +80,7 @@ Rectangle {
                 anchors.fill: parent
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 onPressed: (mouse) => {
+                    root.rowPressed()
                     if (root.editIndex !== parent.index)
                         root.endDelayEdit()
                     view.currentIndex = parent.index

@@ -63,6 +63,10 @@ Dialog {
     }
 
     function init() {
+        if (isInputting)
+            stopRecord()
+        nameList.currentIndex = -1
+        actions.clear()
         names.clear()
         var stored = ui_View.getNameList(0)
         if (stored.length === 2 && String(stored[1]) === "loaderzephyx")
@@ -430,6 +434,7 @@ Dialog {
             nameMenu.close()
             actionMenu.popup(p.x, p.y)
         }
+        onRowPressed: nameList.endRename()
         onDelayEdited: (index, text) => macroEditorMain.editDelay(index, text)
     }
 
