@@ -214,6 +214,11 @@ Item {
             compare([nameSpy.signalArguments[0][0], nameSpy.signalArguments[0][1]], ["Macro_0", "Jump"])
             compare(callLog.argsOf("ui_View.modifyMacroNameUpdateProfile"), [["Macro_0", "Jump"]])
             compare(lastArgs("ui_View.updataNameList"), [0, ["Jump", "Macro_1"]])
+            // Later edits of the selected macro go to its new name.
+            mouseClick(child(editor, "macroName0"))
+            mouseClick(child(editor, "macroTimes"))
+            keyClick(Qt.Key_Return)
+            compare(lastArgs("ui_View.saveMacroIni")[0], "Jump")
         }
 
         function test_rename_onto_a_name_in_use_or_an_unsafe_name_is_ignored_data() {

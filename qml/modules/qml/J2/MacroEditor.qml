@@ -30,8 +30,6 @@ Dialog {
     property alias insertKeyText: insertKey.keyName
 
     readonly property int maxMacros: 100
-    readonly property string selectedName: nameList.currentIndex >= 0 && nameList.currentIndex < names.count
-                                           ? names.get(nameList.currentIndex).textValue : ""
 
     signal modifyMacroName(string oldMacroName, string newMacroName)
     signal modifyMacroData(string macroName)
@@ -45,6 +43,12 @@ Dialog {
     onListViewFocus: {
         nameList.endRename()
         actionList.endDelayEdit()
+    }
+
+    // Read afresh each time: a binding would not see a rename of the row.
+    function currentName() {
+        var at = nameList.currentIndex
+        return at >= 0 && at < names.count ? names.get(at).textValue : ""
     }
 
     function nameOf(code) {
@@ -133,9 +137,9 @@ Dialog {
     function loadActions() {
         actions.clear()
         actionList.currentIndex = -1
-        if (selectedName === "")
+        if (currentName() === "")
             return
-        var stored = ui_View.loadMacroIni(selectedName)
+        var stored = ui_View.loadMacroIni(currentName())
         for (var i = 0; i + 1 < stored.length; ++i) {
             var row = parseAction(stored[i])
             if (!isNaN(row.type))
@@ -170,8 +174,8 @@ Dialog {
     }
 
     function exportMacro() {
-        if (selectedName !== "")
-            ui_View.saveMacroFile(selectedName)
+        if (currentName() !== "")
+            ui_View.saveMacroFile(currentName())
     }
 
     function deleteMacro() {
@@ -206,7 +210,7 @@ Dialog {
     }
 
     function startRecord() {
-        if (selectedName === "")
+        if (currentName() === "")
             return
         listViewFocus()
         times.closeFocus()
@@ -223,7 +227,7 @@ Dialog {
     }
 
     function detectKeyboard(isDown, usbCode) {
-        if (!isInputting || selectedName === "" || !hasRoom())
+        if (!isInputting || currentName() === "" || !hasRoom())
             return
         var code = Number(usbCode)
         if (actions.count > 0 && delayCheck.isSelect)
@@ -305,10 +309,10 @@ Dialog {
     }
 
     function autoSave() {
-        if (selectedName === "")
+        if (currentName() === "")
             return
-        ui_View.saveMacroIni(selectedName, actionTexts(), times.textValue)
-        modifyMacroData(selectedName)
+        ui_View.saveMacroIni(currentName(), actionTexts(), times.textValue)
+        modifyMacroData(currentName())
     }
 
     // Sends the stored macro `macroName` to macro number `index` of the device in use.
@@ -428,7 +432,7 @@ Dialog {
         height: 300
         model: actions
         onRowRightClicked: (index, px, py) => {
-            if (macroEditorMain.selectedName === "" || macroEditorMain.isInputting)
+            if (macroEditorMain.currentName() === "" || macroEditorMain.isInputting)
                 return
             var p = mapToItem(nameMenu.parent, px, py)
             nameMenu.close()
