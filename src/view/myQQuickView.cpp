@@ -7,6 +7,7 @@
 #include "view/GunData.h"
 #include "view/HidThreadCommands.h"
 #include "view/KeyAssignment.h"
+#include "view/MacroEncoding.h"
 #include "view/Macros.h"
 #include "view/NameLists.h"
 #include "view/PointerSettings.h"
@@ -29,6 +30,7 @@ myQQuickView::myQQuickView(QWidget* parent)
     , m_guns(std::make_unique<GunData>(*m_settings, *m_blocks, *m_commands))
     , m_device(std::make_unique<DeviceSettings>(*m_settings, *m_blocks, *m_commands))
 {
+    MacroCodec::registerForScreens();
     setFileDialogs(nullptr);
     setPointerBackends(nullptr, nullptr, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
 }

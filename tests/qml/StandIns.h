@@ -52,6 +52,16 @@ public Q_SLOTS:
     QStringList loadMacroIni(QVariant name);
     QVariant keyboardSendMacroData(QVariantList macroData, QVariant macroIndex);
     void setEnabled(bool enabled);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QVariant deleteMacroIni(QVariant name);
+    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
+    bool loadMacroFile(QVariant macroFileName);
+    void saveMacroFile(QVariant macroFileName);
+    QVariant mouseSendMacroData(QVariantList macroData, QVariant macroIndex);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
 
 private:
     CallLog* m_log;

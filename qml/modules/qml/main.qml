@@ -29,6 +29,8 @@ Item {
         "Reset factory setting", "Cancel", "OK", "System setting", "Save", "BK Light Editor", "", "", ""]
 
     property alias profileNo: profilePage.profileNo
+    // The title bar shows the active profile, also when a deletion moves it up a row.
+    onProfileNoChanged: menuUp.profileSelector.currentSelect = profileNo
     property alias busy: inputLock.busy
     property alias started: inputLock.started
     // The layout the one-time initialisation last ran for.
