@@ -21,7 +21,7 @@ Item {
     // Moves the knob to a colour without reporting it.
     function place(r, g, b) {
         rgb = [Number(r), Number(g), Number(b)]
-        knob.x = Math.max(minX, Math.min(maxX, HueRule.positionOf(Number(r), Number(g), Number(b)) + 1 - knobSize / 2))
+        knob.x = Math.max(minX, Math.min(maxX, Math.round(HueRule.positionOf(Number(r), Number(g), Number(b)) + 1 - knobSize / 2)))
     }
 
     function pick() {
