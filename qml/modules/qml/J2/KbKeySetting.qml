@@ -17,7 +17,8 @@ Item {
     property bool isKeyInput: false
     property alias macroList: macroDrop
     property alias mediaControl: mediaGrid
-    property int selectPictureValue: 0
+    // The picture the keyboard page shows, chosen here.
+    readonly property int selectPictureValue: keyboard !== null ? keyboard.selectPictureValue : 0
     // The name of the key captured for the selected key, "" before one is.
     property string capturedName: ""
     readonly property string keyValueText: capturedName !== "" ? capturedName : text(KbTexts.clickInput)
@@ -78,7 +79,6 @@ Item {
     }
 
     function choosePicture(index) {
-        selectPictureValue = index
         if (keyboard !== null)
             keyboard.setAllKeyData(index)
     }

@@ -19,7 +19,7 @@ Row {
             required property string modelData
             objectName: "kbViewTab" + index
             width: 72
-            height: 26
+            height: 22
             textValue: modelData
             baseColor: index === root.current ? Theme.colorOrange : Theme.colorBlue
             onClicked: root.chosen(index)

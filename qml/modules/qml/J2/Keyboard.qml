@@ -300,7 +300,7 @@ Item {
     KbViewTabs {
         objectName: "kbViewTabs"
         x: -8
-        y: -40
+        y: -31
         texts: [keyboardMain.text(KbTexts.functionView), keyboardMain.text(KbTexts.colourView)]
         current: keyboardMain.selectModel
         onChosen: (index) => keyboardMain.selectModel = index
@@ -310,7 +310,7 @@ Item {
         objectName: "kbRestoreView"
         anchors.right: parent.right
         anchors.rightMargin: -8
-        y: -36
+        y: -30
         width: 20
         height: 20
         name: "back"
