@@ -128,6 +128,21 @@ TestCase {
         compare(keyboard.getDataIndex(316), 120)
     }
 
+    // The pages' key table and the factory profile were written apart; they must agree.
+    function test_default_functions_are_the_factory_ones() {
+        var main = startedMain()
+        var keyboard = child(main, "keyboardMain")
+        for (var r = 0; r < 6; ++r) {
+            for (var p = 0; p < keyboard.models[r].count; ++p) {
+                var e = keyboard.models[r].get(p)
+                var stored = factoryKeys[String(e.fwIndex)]
+                verify(stored !== undefined, "no factory function for " + e.fwIndex)
+                compare(child(keyboard, "key" + (100 * r + p)).keyDefaultData, stored.map(Number).join(","),
+                        e.keyText + " (" + e.fwIndex + ")")
+            }
+        }
+    }
+
     function test_function_text_by_type_data() {
         return [
             { tag: "key", fn: [0, 0, 0x04, 0], text: "A" },
@@ -496,6 +511,10 @@ TestCase {
         mouseClick(list, list.width / 2, list.height / 2)
         animationClock.advanceBy(200)
         shoot(main, "keyboard-lighting-" + data.file + ".png")
+        mouseClick(list, list.width / 2, list.height + 12)
+        animationClock.advanceBy(200)
+        mouseClick(child(main, "kbBlock3"))
+        shoot(main, "keyboard-lighting-static-" + data.file + ".png")
     }
 }
 }

@@ -74,6 +74,13 @@ public Q_SLOTS:
             shippedTexts.insert(QFileInfo(path).completeBaseName(), sections);
         }
         context->setContextProperty(QStringLiteral("shippedTexts"), shippedTexts);
+        // The factory profile's keyboard functions, matrix index → four numbers.
+        QVariantMap factoryKeys;
+        QSettings factory(QStringLiteral(QUORIX_I18N_DIR "/../setting/pD.bin"), QSettings::IniFormat);
+        factory.beginGroup(QStringLiteral("keyboardFunctionData"));
+        for (const QString& key : factory.childKeys())
+            factoryKeys.insert(key, factory.value(key));
+        context->setContextProperty(QStringLiteral("factoryKeys"), factoryKeys);
     }
 
     // The animation objects must go while the application still exists.
