@@ -46,6 +46,8 @@ Item {
         visible = true
         if (!isPownOn || initialisedType !== deviceType)
             Screen.firstStart()
+        // A keyboard plugged in again starts with no capture or choice pending.
+        kbKeySetting.clearChoices()
         var stage = Number(ui_View.mouseGetCurrentDPI())
         if (!isNaN(stage))
             dpiPage.currentDPI = stage - 1
@@ -95,6 +97,10 @@ Item {
         x: 278
         y: 88
         visible: mainIten.started && !mainIten.isMouse
+        keyboardMacroMax: mainIten.keyboardMacroMax
+        keyNames: keyCodeString
+        keyInfoBox: kbKeyInfo
+        keySetting: kbKeySetting
     }
 
     KbKeySetting {
@@ -104,6 +110,9 @@ Item {
         y: 288
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
+        keyboard: keyboardMain
+        macroEditor: macroEditor
+        lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
     }
 
@@ -127,7 +136,13 @@ Item {
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
         }
 
-        KbKeyInfo { objectName: "kbKeyInfo"; visible: !mainIten.isMouse }
+        KbKeyInfo {
+            id: kbKeyInfo
+            objectName: "kbKeyInfo"
+            visible: !mainIten.isMouse
+            lang: keyboardMain.keyboardPageLang
+            onRestoreClicked: keyboardMain.restoreKey()
+        }
 
         EditorBox {
             objectName: "editorBox"
@@ -156,7 +171,12 @@ Item {
             onClicked: mainIten.openDialog(systemSetting)
         }
 
-        KbLightControl { id: kbLightControl; objectName: "kbLightControl"; visible: !mainIten.isMouse }
+        KbLightControl {
+            id: kbLightControl
+            objectName: "kbLightControl"
+            visible: !mainIten.isMouse
+            lang: keyboardMain.keyboardPageLang
+        }
     }
 
     Column {

@@ -49,7 +49,7 @@ Panel {
         Repeater {
             model: [root.text(KbTexts.keyCaption), root.keyStr.replace("\n", ""),
                     root.text(KbTexts.functionView), root.keyFunctionStr]
-            delegate: Text {
+            delegate: ThemedText {
                 required property int index
                 required property string modelData
                 objectName: index === 1 ? "kbInfoKey" : (index === 3 ? "kbInfoFunction" : "")
@@ -57,8 +57,6 @@ Panel {
                 elide: Text.ElideRight
                 text: modelData
                 color: index % 2 === 0 ? Theme.colorGray3 : Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
         }
     }
@@ -79,12 +77,11 @@ Panel {
                 color: root.keyColors[index] === "" ? "transparent" : root.keyColors[index]
                 border.color: Theme.colorGray2
 
-                Text {
+                ThemedText {
                     anchors.centerIn: parent
                     text: String(parent.index + 1)
                     visible: root.keyColors[parent.index] === ""
                     color: Theme.colorGray2
-                    font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontMinSize
                 }
             }

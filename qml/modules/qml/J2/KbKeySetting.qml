@@ -166,12 +166,9 @@ Item {
                 color: Theme.colorGray0
                 border.color: kbKeySettingMain.isKeyInput ? Theme.colorOrange : Theme.colorGray1
 
-                Text {
+                ThemedText {
                     anchors.centerIn: parent
                     text: kbKeySettingMain.keyValueText
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
                 }
 
                 MouseArea {
@@ -263,11 +260,10 @@ Item {
                 border.color: Theme.colorGray2
             }
 
-            Text {
+            ThemedText {
+                height: 20
+                verticalAlignment: Text.AlignVCenter
                 text: "R"
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
             RectInput {
                 id: redField
@@ -275,11 +271,10 @@ Item {
                 textValue: "255"
                 onEndInputSignal: kbKeySettingMain.fieldsChanged()
             }
-            Text {
+            ThemedText {
+                height: 20
+                verticalAlignment: Text.AlignVCenter
                 text: "G"
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
             RectInput {
                 id: greenField
@@ -287,11 +282,10 @@ Item {
                 textValue: "0"
                 onEndInputSignal: kbKeySettingMain.fieldsChanged()
             }
-            Text {
+            ThemedText {
+                height: 20
+                verticalAlignment: Text.AlignVCenter
                 text: "B"
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
             }
             RectInput {
                 id: blueField

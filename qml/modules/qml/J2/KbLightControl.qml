@@ -162,7 +162,7 @@ Panel {
             visible: kbLightMain.speedShown
             spacing: 2
 
-            KbCaption { text: kbLightMain.text(KbTexts.speed) }
+            ThemedText { text: kbLightMain.text(KbTexts.speed) }
             SliderButton {
                 id: speed
                 objectName: "kbSpeedSlider"
@@ -178,7 +178,7 @@ Panel {
         Column {
             spacing: 2
 
-            KbCaption { text: kbLightMain.text(KbTexts.brightness) }
+            ThemedText { text: kbLightMain.text(KbTexts.brightness) }
             SliderButton {
                 id: brightness
                 objectName: "kbBrightnessSlider"
@@ -199,7 +199,7 @@ Panel {
                 id: colourArea
                 spacing: 8
 
-                KbCaption { text: kbLightMain.text(KbTexts.colour) }
+                ThemedText { text: kbLightMain.text(KbTexts.colour) }
 
                 Row {
                     id: blocks
@@ -219,11 +219,10 @@ Panel {
                             color: index < 7 ? HueRule.hex(kbLightMain.colours[index]) : "transparent"
                             gradient: index === 7 ? ownColours : null
 
-                            Text {
+                            ThemedText {
                                 anchors.centerIn: parent
                                 text: String(parent.index + 1)
                                 color: "black"
-                                font.family: Theme.fontFamily
                                 font.pixelSize: Theme.fontMinSize
                             }
 

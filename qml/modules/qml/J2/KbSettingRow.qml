@@ -9,13 +9,11 @@ Row {
 
     spacing: 12
 
-    Text {
+    ThemedText {
         width: 84
         height: 24
         verticalAlignment: Text.AlignVCenter
         text: root.caption
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 }

@@ -28,16 +28,14 @@ Rectangle {
     border.color: hover.containsMouse || isSelect ? Theme.colorOrange
                                                   : (isModify ? "white" : Theme.colorBlue)
 
-    Text {
+    ThemedText {
         anchors.centerIn: parent
         width: parent.width - 2
         horizontalAlignment: Text.AlignHCenter
         text: root.keyTxtText
         elide: Text.ElideRight
-        color: Theme.fontColor
         style: root.colourView ? Text.Outline : Text.Normal
         styleColor: "black"
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMinSize
     }
 
