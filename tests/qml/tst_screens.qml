@@ -60,11 +60,6 @@ Item {
             verify(image.pixel(500, 600).a > 0)
         }
 
-        function test_keyboard_layout() {
-            var main = startedMain("keyboard")
-            shoot(main, "keyboard.png")
-        }
-
         function test_mouse_layout_with_open_drop_down() {
             var main = startedMain("mouse")
             var list = findChild(main, "reportRateList")

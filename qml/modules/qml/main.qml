@@ -48,6 +48,8 @@ Item {
         visible = true
         if (!isPownOn || initialisedType !== deviceType)
             Screen.firstStart()
+        // A keyboard plugged in again starts with no capture or choice pending.
+        kbKeySetting.clearChoices()
         var stage = Number(ui_View.mouseGetCurrentDPI())
         if (!isNaN(stage))
             dpiPage.currentDPI = stage - 1
@@ -97,6 +99,10 @@ Item {
         x: 278
         y: 88
         visible: mainIten.started && !mainIten.isMouse
+        keyboardMacroMax: mainIten.keyboardMacroMax
+        keyNames: keyCodeString
+        keyInfoBox: kbKeyInfo
+        keySetting: kbKeySetting
     }
 
     KbKeySetting {
@@ -106,6 +112,9 @@ Item {
         y: 288
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
+        keyboard: keyboardMain
+        macroEditor: macroEditor
+        lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
     }
 
@@ -130,7 +139,13 @@ Item {
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
         }
 
-        KbKeyInfo { objectName: "kbKeyInfo"; visible: !mainIten.isMouse }
+        KbKeyInfo {
+            id: kbKeyInfo
+            objectName: "kbKeyInfo"
+            visible: !mainIten.isMouse
+            lang: keyboardMain.keyboardPageLang
+            onRestoreClicked: keyboardMain.restoreKey()
+        }
 
         EditorBox {
             objectName: "editorBox"
@@ -159,7 +174,12 @@ Item {
             onClicked: mainIten.openDialog(systemSetting)
         }
 
-        KbLightControl { id: kbLightControl; objectName: "kbLightControl"; visible: !mainIten.isMouse }
+        KbLightControl {
+            id: kbLightControl
+            objectName: "kbLightControl"
+            visible: !mainIten.isMouse
+            lang: keyboardMain.keyboardPageLang
+        }
     }
 
     Column {
