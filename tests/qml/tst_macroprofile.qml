@@ -203,6 +203,8 @@ Item {
         function test_rename_in_place() {
             callLog.setKeyedReturn("getNameList", 0, ["Macro_0", "Macro_1"])
             callLog.setReturn("modifyMacroNameUpdateProfile", true)
+            // The file has the new name once the button list has renamed it.
+            callLog.setKeyedReturn("loadMacroIni", "Jump", ["1"])
             var main = startedMain("keyboard")
             var editor = openEditor(main)
             mouseDoubleClickSequence(child(editor, "macroName0"))
