@@ -113,7 +113,9 @@ Item {
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
         keyboard: keyboardMain
-        macroEditor: macroEditor
+        // Each layout's page hears the editor only while it is in use: its
+        // macro numbers mean nothing to the other device.
+        macroEditor: mainIten.isMouse ? null : macroEditor
         lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
     }
@@ -133,7 +135,7 @@ Item {
             keyCount: mouseMain.keyCount
             textSource: keyAssigment
             gunPage: gunControl
-            macroEditor: macroEditor
+            macroEditor: mainIten.isMouse ? macroEditor : null
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
