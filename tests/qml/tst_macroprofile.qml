@@ -509,6 +509,24 @@ Item {
             shoot(main, "profiles-six-rows.png")
         }
 
+        // The pages would otherwise keep showing, and on Save write back, what was replaced.
+        function test_import_over_the_active_profile_reloads_the_pages_data() {
+            return [{ tag: "active row", row: 3, reloads: true }, { tag: "other row", row: 4, reloads: false }]
+        }
+
+        function test_import_over_the_active_profile_reloads_the_pages(data) {
+            callLog.setKeyedReturn("getNameList", 2, sixRows())
+            callLog.setKeyedReturn("getGlobalData", "mouse/profileNo", "3")
+            callLog.setReturn("loadProfile", true)
+            var main = startedMain("mouse")
+            var page = openProfiles(main)
+            mouseClick(child(page, "profileRow" + data.row))
+            mouseClick(child(page, "profileImport"))
+            compare(callLog.argsOf("ui_View.loadProfile"), [[data.row]])
+            compare(callLog.count("ui_View.mouseSetKeyMatrix") > 0, data.reloads)
+            compare(main.profileNo, 3)
+        }
+
         function test_import_adds_a_row_and_a_cancelled_one_takes_it_back() {
             callLog.setKeyedReturn("getNameList", 2, ["Standard0", "A1"])
             var main = startedMain("mouse")

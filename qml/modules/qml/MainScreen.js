@@ -198,10 +198,21 @@ function changeProfile(tmpProfileNo) {
     mainIten.profileNo = chosen
     ui_View.setGlobalData(mainIten.isMouse ? "mouse/profileNo" : "keyboard/profileNo", mainIten.profileNo)
     ui_View.setCurrentProfile(mainIten.profileNo)
+    loadActiveProfile()
+    mainIten.controlUIEnable(true)
+}
+
+function loadActiveProfile() {
     if (mainIten.isMouse)
         reloadMousePages()
     else
         reloadKeyboardPages(false)
+}
+
+// An import replaced the active profile's file: the pages show and send it.
+function reloadActiveProfile() {
+    mainIten.controlUIEnable(false)
+    loadActiveProfile()
     mainIten.controlUIEnable(true)
 }
 

@@ -257,6 +257,7 @@ Item {
             id: profilePage
             objectName: "profilePage"
             onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
+            onActiveProfileReplaced: Screen.reloadActiveProfile()
         }
 
         SystemSetting {
