@@ -216,6 +216,14 @@ function reloadActiveProfile() {
     mainIten.controlUIEnable(true)
 }
 
+// In the mouse layout the button list renames a macro's file together with
+// its bindings. The keyboard layout's pages keep only their own bindings, so
+// the file, and the mouse bindings in every profile, are renamed here.
+function macroRenamed(oldMacroName, newMacroName) {
+    if (!mainIten.isMouse)
+        ui_View.modifyMacroNameUpdateProfile(oldMacroName, newMacroName)
+}
+
 function openKeyAssigment(index) {
     mouseMain.selectKey = index
     if (keyMatrix.modKeys.checkOneLeftKey(index))

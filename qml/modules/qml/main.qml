@@ -249,6 +249,7 @@ Item {
             objectName: "macroEditor"
             keyNames: keyCodeString
             macroTarget: mainIten.isMouse ? keyAssigment.macroList : kbKeySetting.macroList
+            onModifyMacroName: (oldMacroName, newMacroName) => Screen.macroRenamed(oldMacroName, newMacroName)
         }
 
         GunControl { id: gunControl; objectName: "gunControl" }
