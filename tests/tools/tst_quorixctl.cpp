@@ -257,6 +257,10 @@ private Q_SLOTS:
         QTest::newRow("mouse family") << QStringList{sim, QStringLiteral("--mouse-family"), QStringLiteral("999"), QStringLiteral("devices")};
         QTest::newRow("profile slot") << QStringList{sim, QStringLiteral("apply-profile"), QStringLiteral("10")};
         QTest::newRow("bad script line") << QStringList{sim, QStringLiteral("script"), QStringLiteral("-")};
+        QTest::newRow("dialog slot without a file") << QStringList{sim, call, QStringLiteral("ui_View.saveProfile"), QStringLiteral("1")};
+        QTest::newRow("import from a missing file")
+            << QStringList{sim, QStringLiteral("--file"), m_tmp.filePath(QStringLiteral("missing.pf")), call,
+                           QStringLiteral("ui_View.loadProfile"), QStringLiteral("2")};
         Q_UNUSED(tr)
     }
 
@@ -271,6 +275,44 @@ private Q_SLOTS:
         QVERIFY2(r.err.startsWith("quorixctl: ") && r.err.count('\n') == 1, r.err.constData());
         QVERIFY(r.out.isEmpty());
         QVERIFY(ofOp(trace(), QStringLiteral("send-feature")).isEmpty());
+    }
+
+    // A profile exported and imported through --file is the same file byte for
+    // byte; a script that needs a dialog fails before its first line runs.
+    void fileAnswersTheDialogs()
+    {
+        const QString slot1 = m_root->file(QStringLiteral("modules/setting/p2.bin"));
+        {
+            QSettings edited(slot1, QSettings::IniFormat);
+            edited.setValue(QStringLiteral("mouse/reportRate"), 2);
+        }
+        const QString exported = m_tmp.filePath(QStringLiteral("fps.pf"));
+        Run r = ctl({QStringLiteral("--file"), exported, QStringLiteral("call"), QStringLiteral("ui_View.saveProfile"),
+                     QStringLiteral("1")});
+        QCOMPARE(r.code, 0);
+        const auto bytes = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QVERIFY(!bytes(exported).isEmpty());
+        QCOMPARE(bytes(exported), bytes(slot1));
+
+        r = ctl({QStringLiteral("--file"), exported, QStringLiteral("call"), QStringLiteral("ui_View.loadProfile"),
+                 QStringLiteral("3")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.trimmed(), QByteArray("true"));
+        QCOMPARE(bytes(m_root->file(QStringLiteral("modules/setting/p4.bin"))), bytes(exported));
+
+        {
+            QSettings kept(m_root->file(QStringLiteral("modules/setting/p5.bin")), QSettings::IniFormat);
+            kept.setValue(QStringLiteral("mouse/reportRate"), 1);
+        }
+        const QByteArray before = bytes(m_root->file(QStringLiteral("modules/setting/p5.bin")));
+        r = ctl({QStringLiteral("script"), QStringLiteral("-")},
+                "ui_View.resetProfile 4\nui_View.loadMacroFile \"m\"\n");
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("--file"), r.err.constData());
+        QCOMPARE(bytes(m_root->file(QStringLiteral("modules/setting/p5.bin"))), before);
     }
 
     void warnReachesTheRunningProgram()

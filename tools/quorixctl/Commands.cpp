@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -69,6 +70,15 @@ SlotCall Commands::prepareCall(const QString& target, const QJsonArray& args)
     SlotCall call;
     if (!call.prepare(m_tool->object(target.left(dot)), target.left(dot), target.mid(dot + 1), args))
         throw UsageError{call.error()};
+    // Checked before anything runs: without a window such a slot would wait
+    // for a dialog nobody can see.
+    if (m_opt.file.isEmpty() && target.left(dot) == QLatin1String("ui_View")
+        && myQQuickView::slotsAskingForFiles().contains(target.mid(dot + 1)))
+        throw UsageError{QStringLiteral("%1 asks for a file: give it with --file PATH").arg(target)};
+    // An import from a file that is not there would leave the slot empty.
+    if (target.startsWith(QLatin1String("ui_View.load")) && !m_opt.file.isEmpty()
+        && myQQuickView::slotsAskingForFiles().contains(target.mid(dot + 1)) && !QFileInfo(m_opt.file).isReadable())
+        throw UsageError{QStringLiteral("cannot read %1").arg(m_opt.file)};
     return call;
 }
 

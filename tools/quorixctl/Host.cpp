@@ -66,6 +66,7 @@ void CtlHost::emitEvent(const QString& e)
 ToolHost::ToolHost(const Options& options)
     : m_opt(options)
     , m_clock(&systemClock())
+    , m_dialogs(options.file)
 {
     if (!m_opt.data.isEmpty()) {
         const QFileInfo info(m_opt.data);
@@ -105,6 +106,8 @@ ToolHost::ToolHost(const Options& options)
         m_backend = m_tracer.get();
     }
     m_host = std::make_unique<CtlHost>();
+    // No dialog ever opens: the file comes from the command line.
+    m_host->view()->setFileDialogs(&m_dialogs);
     m_host->hid().setBackend(m_backend);
     m_host->hid().setClock(m_clock);
 }

@@ -2,6 +2,7 @@
 
 #include "Options.h"
 #include "app/Widget.h"
+#include "view/FileDialogs.h"
 
 #include <atomic>
 #include <functional>
@@ -73,5 +74,6 @@ private:
     std::unique_ptr<SimulatedHid> m_sim;
     std::unique_ptr<TracingBackend> m_tracer;
     HidBackend* m_backend = nullptr;
+    AnsweredFileDialogs m_dialogs;
     std::unique_ptr<CtlHost> m_host;
 };

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 const char kUsage[] = R"(usage: quorixctl [--data DIR] [--simulate[=keyboard,mouse]] [--mouse-family 553|560]
-                 [--trace FILE] [--virtual-time] [--device N] COMMAND [ARG...]
+                 [--trace FILE] [--virtual-time] [--device N] [--file PATH] COMMAND [ARG...]
 
 commands:
   devices                    the device list's records, present or not, with interface paths (JSON)
@@ -31,6 +31,9 @@ options:
   --trace FILE               write every device call as a JSON line to FILE
   --virtual-time             pauses take no real time (only with --simulate)
   --device N                 the device list record to address (default: the first present)
+  --file PATH                the file that ui_View.loadProfile, saveProfile, loadMacroFile and
+                             saveMacroFile would ask for in a dialog: read by the load slots,
+                             written by the save slots; those slots need it
 
 `call hid.…` needs a present device; `call ui_View.…` works on the settings alone and
 addresses the selected device when one is present.
@@ -38,6 +41,8 @@ addresses the selected device when one is present.
 examples:
   quorixctl apply-profile 1                         # restore the second profile at login
   quorixctl --simulate --virtual-time --trace t.jsonl call ui_View.mouseSetCurrentDPI 2
+  quorixctl --file fps.pf call ui_View.saveProfile 1      # export the second profile
+  quorixctl --file fps.pf call ui_View.loadProfile 2      # import it as the third
 
 exit status: 0 done, 1 device or command failure, 2 usage error
 )";
@@ -95,6 +100,10 @@ Options parseOptions(const QStringList& argv)
             o.trace = value(opt, inlineValue);
         } else if (opt == QLatin1String("--virtual-time")) {
             o.virtualTime = true;
+        } else if (opt == QLatin1String("--file")) {
+            o.file = value(opt, inlineValue);
+            if (o.file.isEmpty())
+                throw UsageError{QStringLiteral("--file needs a path")};
         } else if (opt == QLatin1String("--device")) {
             o.device = parseWholeNumber(value(opt, inlineValue), QStringLiteral("--device"));
             if (o.device < 0)
@@ -116,6 +125,7 @@ Options parseOptions(const QStringList& argv)
     };
     o.data = absolute(o.data);
     o.trace = absolute(o.trace);
+    o.file = absolute(o.file);
     if (o.command == QLatin1String("script") && !o.args.isEmpty())
         o.args[0] = absolute(o.args[0]);
     return o;

@@ -27,6 +27,8 @@ struct Options
     QString trace;
     bool virtualTime = false;
     int device = -1;
+    // What a slot that asks for a file gets instead of a dialog.
+    QString file;
     QString command;
     QStringList args;
 };
