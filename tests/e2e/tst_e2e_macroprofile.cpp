@@ -1,0 +1,202 @@
+#include "E2eProgram.h"
+#include "view/FileDialogs.h"
+#include "view/myQQuickView.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+#include <linux/input-event-codes.h>
+
+namespace {
+
+// Stands where the user picks a file: answers with the path set last.
+class PickedFile : public FileDialogs
+{
+public:
+    QString path;
+    QString openFileName(const QString&, const QString&) override { return path; }
+    QString saveFileName(const QString&, const QString&) override { return path; }
+};
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Some visible item below `under` shows exactly `text`.
+bool showsText(QQuickItem* under, const QString& text)
+{
+    for (QQuickItem* item : under->childItems()) {
+        if (!item->isVisible())
+            continue;
+        if (item->property("text").toString() == text || showsText(item, text))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The macro editor and the profile dialog in the whole program: what a recorded
+// macro becomes on the mouse, how bindings follow a rename, and the files that
+// export and import write.
+class TestE2eMacroProfile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQuickItem* openEditor(E2eProgram& app)
+    {
+        app.click(QStringLiteral("macroEditorButton"));
+        QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
+        return editor && editor->isVisible() ? editor : nullptr;
+    }
+
+    QString macroFile(E2eProgram& app, const QString& name)
+    {
+        return app.dataRoot() + QStringLiteral("/modules/macro/") + name + QStringLiteral(".bin");
+    }
+
+private Q_SLOTS:
+    void recordedMacroRunsOnAButtonAndFollowsItsRename()
+    {
+        E2eProgram app;
+        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
+        constexpr int button = 3;
+
+        QQuickItem* editor = openEditor(app);
+        QVERIFY(editor);
+        app.click(app.item(QStringLiteral("macroNew"), editor));
+        QVERIFY(app.settle());
+        QVERIFY(QFile::exists(macroFile(app, QStringLiteral("Macro_0"))));
+
+        // Keys as the window system delivers them, with pauses between.
+        app.click(app.item(QStringLiteral("macroDelayCheck"), editor));
+        app.click(app.item(QStringLiteral("recordButton"), editor));
+        app.advance(300);
+        app.keyPress(KEY_A);
+        app.advance(1500);
+        app.keyRelease(KEY_A);
+        app.advance(50);
+        app.keyPress(KEY_B);
+        app.advance(20);
+        app.keyRelease(KEY_B);
+        app.click(app.item(QStringLiteral("recordButton"), editor));
+        QVERIFY(app.settle());
+        {
+            QSettings stored(macroFile(app, QStringLiteral("Macro_0")), QSettings::IniFormat);
+            QStringList actions;
+            for (int i = 0; i < stored.value(QStringLiteral("config/total")).toInt(); ++i)
+                actions << stored.value(QStringLiteral("macro/%1").arg(i)).toString();
+            QCOMPARE(actions, QStringList({"1,A", "0,1500", "2,A", "0,50", "1,B", "0,20", "2,B"}));
+        }
+        app.click(app.item(QStringLiteral("dialogClose"), editor));
+
+        // Bound in the assignment dialog's macro section.
+        app.click(QStringLiteral("mouseLabel%1").arg(button));
+        QQuickItem* dialog = app.item(QStringLiteral("keyAssigment"));
+        QVERIFY(dialog && dialog->isVisible());
+        QQuickItem* section = app.item(QStringLiteral("macroSection"), dialog);
+        QVERIFY(section);
+        // The sections scroll; the wheel would bring the macro section into view.
+        QVERIFY(QMetaObject::invokeMethod(app.item(QStringLiteral("assignSections"), dialog), "scrollTo",
+                                          Q_ARG(QVariant, section->y())));
+        QVERIFY(app.settle());
+        QQuickItem* list = app.item(QStringLiteral("assignMacroList"), dialog);
+        app.click(list);
+        // The list slides open, then closes after the choice.
+        app.advance(200);
+        app.click(list, QPointF(list->width() / 2, list->height() + 12));
+        app.advance(200);
+        const int bound = app.mark();
+        app.click(app.item(QStringLiteral("dialogClose"), dialog));
+        QVERIFY(app.settle());
+
+        // Sent at once to the button's macro slot (button index + 1): repeat count,
+        // A pressed with 150 units in the long form, A released then 5 units, B
+        // pressed then 2, B released last, the end mark.
+        const QByteArray payload = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0f04"), bound);
+        QVERIFY2(!payload.isEmpty(), qPrintable(app.trace(QStringLiteral("mouse"), QString(), bound).join('\n')));
+        QCOMPARE(payload.left(16).toHex(' '), QByteArray("00 01 7f 04 00 96 85 04 02 05 81 05 00 00 00 00"));
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/%1").arg(button)).toString(), QStringLiteral("Macro_0"));
+
+        const int saved = app.mark();
+        app.click(QStringLiteral("saveButton"));
+        QVERIFY(app.settle());
+        const QByteArray layer = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d01"), saved);
+        QVERIFY(layer.size() >= 64);
+        // The device's macro function, run once per press, macro number button + 1.
+        QCOMPARE(layer.mid(4 * button, 4).toHex(' '), QByteArray("09 00 04 00"));
+
+        // Renamed in place: the button list and the stored binding follow, and
+        // nothing is left for Save.
+        editor = openEditor(app);
+        QVERIFY(editor);
+        app.doubleClick(app.item(QStringLiteral("macroName0"), editor));
+        app.typeText(QStringLiteral("Jump"));
+        // A press elsewhere in the editor ends the edit.
+        app.click(editor, QPointF(300, 420));
+        QVERIFY(app.settle());
+        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        QVERIFY(app.settle());
+        QVERIFY(QFile::exists(macroFile(app, QStringLiteral("Jump"))));
+        QVERIFY(!QFile::exists(macroFile(app, QStringLiteral("Macro_0"))));
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/%1").arg(button)).toString(), QStringLiteral("Jump"));
+        QQuickItem* keyMatrix = app.item(QStringLiteral("keyMatrix"));
+        QVERIFY(showsText(keyMatrix, QStringLiteral("Jump")));
+        QVERIFY(!keyMatrix->property("isSave").toBool());
+    }
+
+    void profileAndMacroGoOutAndComeBackAsTheSameFiles()
+    {
+        E2eProgram app;
+        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
+        PickedFile picked;
+        app.view().setFileDialogs(&picked);
+        QTemporaryDir outside;
+
+        // Export of the first profile, import as a new one.
+        app.click(QStringLiteral("configButton"));
+        QQuickItem* profiles = app.item(QStringLiteral("profilePage"));
+        QVERIFY(profiles && profiles->isVisible());
+        picked.path = outside.filePath(QStringLiteral("standard.pf"));
+        app.click(app.item(QStringLiteral("profileRow0"), profiles), QPointF(40, 12), Qt::RightButton);
+        app.click(app.item(QStringLiteral("menuEntry1"), app.item(QStringLiteral("profileRowMenu"), profiles)));
+        QVERIFY(app.settle());
+        const QByteArray exported = bytesOf(picked.path);
+        QVERIFY(!exported.isEmpty());
+        QCOMPARE(exported, bytesOf(app.dataRoot() + QStringLiteral("/modules/setting/p1.bin")));
+        app.click(app.item(QStringLiteral("profileImport"), profiles));
+        QVERIFY(app.settle());
+        QCOMPARE(bytesOf(app.dataRoot() + QStringLiteral("/modules/setting/p2.bin")), exported);
+        QVERIFY(app.fileText(QStringLiteral("modules/setting/name.bin")).contains(QLatin1String("profile_01")));
+        app.click(app.item(QStringLiteral("dialogClose"), profiles));
+
+        // A macro out as .mc and back in under the next free name.
+        QQuickItem* editor = openEditor(app);
+        QVERIFY(editor);
+        app.click(app.item(QStringLiteral("macroNew"), editor));
+        app.click(app.item(QStringLiteral("recordButton"), editor));
+        app.keyTap(KEY_Q);
+        app.click(app.item(QStringLiteral("recordButton"), editor));
+        QVERIFY(app.settle());
+        picked.path = outside.filePath(QStringLiteral("q.mc"));
+        app.click(app.item(QStringLiteral("macroName0"), editor), QPointF(40, 12), Qt::RightButton);
+        QQuickItem* menu = app.item(QStringLiteral("macroNameMenu"), editor);
+        app.click(app.item(QStringLiteral("menuEntry2"), menu));
+        QVERIFY(app.settle());
+        const QByteArray macro = bytesOf(picked.path);
+        QVERIFY(macro.contains("1,Q"));
+        QCOMPARE(macro, bytesOf(macroFile(app, QStringLiteral("Macro_0"))));
+        app.click(app.item(QStringLiteral("macroName0"), editor), QPointF(40, 12), Qt::RightButton);
+        app.click(app.item(QStringLiteral("menuEntry1"), menu));
+        QVERIFY(app.settle());
+        QCOMPARE(bytesOf(macroFile(app, QStringLiteral("Macro_1"))), macro);
+        QCOMPARE(app.view().getNameList(0), QVariantList({"Macro_1", "Macro_0"}));
+    }
+};
+
+QTEST_MAIN(TestE2eMacroProfile)
+#include "tst_e2e_macroprofile.moc"
