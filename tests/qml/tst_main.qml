@@ -94,7 +94,8 @@ TestCase {
         compare(child(main, "mouseMain").keyCount, 6)
         var sections = argsOf("ui_View.getLangStrings").map(function(a) { return a[0] })
         compare(sections, ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl",
-                           "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "other"])
+                           "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "keyboardPage",
+                           "other"])
         compare(argsOf("ui_View.getLangStrings")[0][1], "English")
         compare(main.profileNo, 2)
         compare(argsOf("ui_View.setCurrentProfile"), [[2]])
@@ -377,7 +378,8 @@ TestCase {
         verifyOrder(["ui_View.setEnabled", "ui_View.getDataList", "ui_View.keyboardSetKeyMatrix",
                      "ui_View.keyboardSetRGBEffect", "ui_View.keyboardSetRGBColor",
                      "ui_View.setDataList", "ui_View.keyboardSetRGBEffect", "ui_View.setEnabled"])
-        compare(argsOf("ui_View.getDataList")[0], ["keyboardFunctionData/0", true])
+        // The first key of the picture, Esc, is matrix index 5.
+        compare(argsOf("ui_View.getDataList")[0], ["keyboardFunctionData/5", true])
         compare(callLog.count("ui_View.resetProfile"), 0)
         compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0)
     }
@@ -395,7 +397,7 @@ TestCase {
         callLog.clear()
         main.initUI()
         compare(callLog.count("ui_View.mouseReadKeyboardType"), 1)
-        compare(callLog.count("ui_View.getLangStrings"), 11)
+        compare(callLog.count("ui_View.getLangStrings"), 12)
         compare(main.profileNo, 2)
         compare(argsOf("ui_View.setCurrentProfile"), [[2]])
         compare(child(main, "profileSelector").currentSelect, 2)

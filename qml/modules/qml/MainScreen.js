@@ -15,7 +15,8 @@ function textSections() {
         [systemSetting, "systemSettingLang", "systemSetting"],
         [gunControl, "gunControlLang", "gunControl"],
         [profilePage, "profileLang", "profile"],
-        [keyCodeString, "keyCodeStr", "keyCode"]
+        [keyCodeString, "keyCodeStr", "keyCode"],
+        [keyboardMain, "keyboardPageLang", "keyboardPage"]
     ]
 }
 

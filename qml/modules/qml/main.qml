@@ -29,6 +29,8 @@ Item {
         "Reset factory setting", "Cancel", "OK", "System setting", "Save", "BK Light Editor", "", "", ""]
 
     property alias profileNo: profilePage.profileNo
+    // The title bar shows the active profile, also when a deletion moves it up a row.
+    onProfileNoChanged: menuUp.profileSelector.currentSelect = profileNo
     property alias busy: inputLock.busy
     property alias started: inputLock.started
     // The layout the one-time initialisation last ran for.
@@ -46,6 +48,8 @@ Item {
         visible = true
         if (!isPownOn || initialisedType !== deviceType)
             Screen.firstStart()
+        // A keyboard plugged in again starts with no capture or choice pending.
+        kbKeySetting.clearChoices()
         var stage = Number(ui_View.mouseGetCurrentDPI())
         if (!isNaN(stage))
             dpiPage.currentDPI = stage - 1
@@ -95,6 +99,10 @@ Item {
         x: 278
         y: 88
         visible: mainIten.started && !mainIten.isMouse
+        keyboardMacroMax: mainIten.keyboardMacroMax
+        keyNames: keyCodeString
+        keyInfoBox: kbKeyInfo
+        keySetting: kbKeySetting
     }
 
     KbKeySetting {
@@ -104,6 +112,9 @@ Item {
         y: 288
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
+        keyboard: keyboardMain
+        macroEditor: macroEditor
+        lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
     }
 
@@ -122,12 +133,19 @@ Item {
             keyCount: mouseMain.keyCount
             textSource: keyAssigment
             gunPage: gunControl
+            macroEditor: macroEditor
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
         }
 
-        KbKeyInfo { objectName: "kbKeyInfo"; visible: !mainIten.isMouse }
+        KbKeyInfo {
+            id: kbKeyInfo
+            objectName: "kbKeyInfo"
+            visible: !mainIten.isMouse
+            lang: keyboardMain.keyboardPageLang
+            onRestoreClicked: keyboardMain.restoreKey()
+        }
 
         EditorBox {
             objectName: "editorBox"
@@ -156,7 +174,12 @@ Item {
             onClicked: mainIten.openDialog(systemSetting)
         }
 
-        KbLightControl { id: kbLightControl; objectName: "kbLightControl"; visible: !mainIten.isMouse }
+        KbLightControl {
+            id: kbLightControl
+            objectName: "kbLightControl"
+            visible: !mainIten.isMouse
+            lang: keyboardMain.keyboardPageLang
+        }
     }
 
     Column {
@@ -173,6 +196,7 @@ Item {
             objectName: "lightPage"
             colourful: mainIten.isColorful
             variant55328: mainIten.is55328
+            dpiCount: dpiPage.dpiCount
             firstLoad: !mainIten.isPownOn
         }
     }
@@ -233,7 +257,11 @@ Item {
             onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
         }
 
-        SystemSetting { id: systemSetting; objectName: "systemSetting" }
+        SystemSetting {
+            id: systemSetting
+            objectName: "systemSetting"
+            onInputFocused: mainIten.mainFocus()
+        }
 
         BkLightEditor { id: bkLightEditor; objectName: "bkLightEditor"; lighting: kbLightControl }
 
