@@ -2,6 +2,8 @@
 #include "StandIns.h"
 #include "VirtualAnimationClock.h"
 
+#include "view/MacroEncoding.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -37,6 +39,7 @@ public Q_SLOTS:
 
     void qmlEngineAvailable(QQmlEngine* engine)
     {
+        MacroCodec::registerForScreens();
         auto* log = new CallLog(engine);
         QQmlContext* context = engine->rootContext();
         context->setContextProperty(QStringLiteral("callLog"), log);

@@ -29,6 +29,8 @@ Item {
         "Reset factory setting", "Cancel", "OK", "System setting", "Save", "BK Light Editor", "", "", ""]
 
     property alias profileNo: profilePage.profileNo
+    // The title bar shows the active profile, also when a deletion moves it up a row.
+    onProfileNoChanged: menuUp.profileSelector.currentSelect = profileNo
     property alias busy: inputLock.busy
     property alias started: inputLock.started
     // The layout the one-time initialisation last ran for.
@@ -131,6 +133,7 @@ Item {
             keyCount: mouseMain.keyCount
             textSource: keyAssigment
             gunPage: gunControl
+            macroEditor: macroEditor
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
@@ -193,6 +196,7 @@ Item {
             objectName: "lightPage"
             colourful: mainIten.isColorful
             variant55328: mainIten.is55328
+            dpiCount: dpiPage.dpiCount
             firstLoad: !mainIten.isPownOn
         }
     }
@@ -253,7 +257,11 @@ Item {
             onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
         }
 
-        SystemSetting { id: systemSetting; objectName: "systemSetting" }
+        SystemSetting {
+            id: systemSetting
+            objectName: "systemSetting"
+            onInputFocused: mainIten.mainFocus()
+        }
 
         BkLightEditor { id: bkLightEditor; objectName: "bkLightEditor"; lighting: kbLightControl }
 
