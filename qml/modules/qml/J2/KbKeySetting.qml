@@ -106,10 +106,11 @@ Item {
         keyboard.keyFunctionSetting(key, 3, 0, usage & 0xFF, usage >> 8)
     }
 
-    // Macro numbers some key runs whose stored name is `name`.
+    // Macro numbers some key runs whose stored name is `name`. Only while the
+    // keyboard layout shows: the mouse's macro slots are another matter.
     function keyMacrosNamed(name) {
         var numbers = []
-        if (keyboard === null)
+        if (keyboard === null || !visible)
             return numbers
         var used = keyboard.macroNumbersInUse()
         for (var i = 0; i < used.length; ++i) {
