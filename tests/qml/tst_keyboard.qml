@@ -327,9 +327,9 @@ TestCase {
         var keyboard = child(main, "keyboardMain")
         var setting = child(main, "kbKeySetting")
         mouseClick(child(keyboard, "key205"))
-        // Into the third segment, green to cyan: 255 · 14 / 30 of the way.
+        // Position 76 of the bar, in the third segment (green to cyan): 255 · 16 / 30 of the way.
         dragKnob(child(setting, "kbHueBar"), 75)
-        compare(keyboard.entryAt(205).keyColorStr0, "0000ff77")
+        compare(keyboard.entryAt(205).keyColorStr0, "0000ff88")
         compare(setting.fieldColour[1], 255)
         verify(keyboard.isPictureSave)
     }
@@ -456,10 +456,11 @@ TestCase {
     function test_the_lighting_knob_recolours_the_selected_block() {
         var main = startedMain()
         var light = child(main, "kbLightControl")
-        mouseClick(child(light, "kbBlock2"))
-        compare(light.colorIndex, 2)
+        // Block 7 is white: its knob starts at the bar's right end.
+        mouseClick(child(light, "kbBlock6"))
+        compare(light.colorIndex, 6)
         dragKnob(child(light, "kbLightHueBar"), 45)
-        compare(light.colours[2], [136, 255, 0])   // 255 · 14 / 30 back from yellow
+        compare(light.colours[6], [119, 255, 0])   // position 46: 255 · 16 / 30 on from yellow
         verify(light.isSave)
     }
 

@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "KeyTable.js" as KeyTable
+import "LightRules.js" as LightRules
 import "KbTexts.js" as KbTexts
 
 // The key setting panel under the keyboard picture: the selected key's new
@@ -120,9 +121,24 @@ Item {
         return numbers
     }
 
+    // A typed colour moves the knob to it.
     function fieldsChanged() {
         var c = fieldColour
-        hueBar.place(c[0], c[1], c[2])
+        hueBar.placeFor(LightRules.colourText(c[0], c[1], c[2]))
+    }
+
+    function showColour(colour) {
+        var c = LightRules.components(colour)
+        redField.textValue = String(c[0])
+        greenField.textValue = String(c[1])
+        blueField.textValue = String(c[2])
+    }
+
+    // Releasing the knob gives the selected key the colour in the shown picture.
+    function paintSelected() {
+        var c = fieldColour
+        if (keyboard !== null)
+            keyboard.keyLEDSetting(selectedKey(), selectPictureValue, 0, c[0], c[1], c[2])
     }
 
     Connections {
@@ -235,20 +251,16 @@ Item {
         KbSettingRow {
             caption: ""
 
-            KbHueBar {
+            HueBar {
                 id: hueBar
                 objectName: "kbHueBar"
-                onColourPicked: (r, g, b) => {
-                    redField.textValue = String(r)
-                    greenField.textValue = String(g)
-                    blueField.textValue = String(b)
+                anchors.verticalCenter: parent.verticalCenter
+                onKnobPressed: (colour) => {
+                    kbKeySettingMain.kbKeySettingFocus()
+                    kbKeySettingMain.showColour(colour)
                 }
-                onReleased: {
-                    var c = kbKeySettingMain.fieldColour
-                    if (kbKeySettingMain.keyboard !== null)
-                        kbKeySettingMain.keyboard.keyLEDSetting(kbKeySettingMain.selectedKey(),
-                            kbKeySettingMain.selectPictureValue, 0, c[0], c[1], c[2])
-                }
+                onKnobMoved: (colour) => kbKeySettingMain.showColour(colour)
+                onKnobReleased: kbKeySettingMain.paintSelected()
             }
 
             Rectangle {
