@@ -135,7 +135,8 @@ Item {
             keyCount: mouseMain.keyCount
             textSource: keyAssigment
             gunPage: gunControl
-            macroEditor: mainIten.isMouse ? macroEditor : null
+            macroEditor: macroEditor
+            hearsMacroEditor: mainIten.isMouse
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
