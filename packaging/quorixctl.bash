@@ -33,6 +33,7 @@ _quorixctl()
     case $prev in
         --data | --data=) COMPREPLY=($(compgen -d -- "$cur")); return ;;
         --trace | --trace=) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --file | --file=) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --mouse-family | --mouse-family=) COMPREPLY=($(compgen -W "553 560" -- "$cur")); return ;;
         --device | --device=) return ;;
     esac
@@ -50,7 +51,7 @@ _quorixctl()
     local command= n=${#words[@]} after=0
     for ((i = 0; i < n; i++)); do
         case ${words[i]} in
-            --data | --trace | --mouse-family | --device) ((i++)) ;;
+            --data | --trace | --mouse-family | --device | --file) ((i++)) ;;
             --*) ;;
             *)
                 command=${words[i]}
@@ -62,7 +63,7 @@ _quorixctl()
 
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W "--data --simulate --simulate= --mouse-family --trace --virtual-time --device --help" -- "$cur"))
+            COMPREPLY=($(compgen -W "--data --simulate --simulate= --mouse-family --trace --virtual-time --device --file --help" -- "$cur"))
         else
             COMPREPLY=($(compgen -W "devices slots call connect apply-profile script monitor warn" -- "$cur"))
         fi
