@@ -1,6 +1,6 @@
 #include "ToolOptions.h"
 
-#include "protocol/SimulatedHid.h"
+#include "protocol/sim/SimulatedHid.h"
 #include "view/SettingsStore.h"
 
 #include <QFileInfo>

@@ -8,8 +8,8 @@
 #include "app/Program.h"
 #include "app/Widget.h"
 #include "protocol/Clock.h"
-#include "protocol/SimulatedHid.h"
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "protocol/sim/TracingBackend.h"
 
 #include <QApplication>
 
