@@ -134,7 +134,6 @@ Item {
             textSource: keyAssigment
             gunPage: gunControl
             macroEditor: macroEditor
-            hearsMacroEditor: mainIten.isMouse
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
