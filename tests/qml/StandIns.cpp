@@ -208,7 +208,6 @@ QVariant ViewStandIn::deleteMacroIni(QVariant name)
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("deleteMacroIni"), {name});
 }
 
-
 bool ViewStandIn::loadMacroFile(QVariant macroFileName)
 {
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("loadMacroFile"), {macroFileName}).toBool();

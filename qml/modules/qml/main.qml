@@ -113,7 +113,9 @@ Item {
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
         keyboard: keyboardMain
-        macroEditor: macroEditor
+        // Each layout's page hears the editor only while it is in use: its
+        // macro numbers mean nothing to the other device.
+        macroEditor: mainIten.isMouse ? null : macroEditor
         lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
     }
@@ -247,6 +249,7 @@ Item {
             objectName: "macroEditor"
             keyNames: keyCodeString
             macroTarget: mainIten.isMouse ? keyAssigment.macroList : kbKeySetting.macroList
+            onModifyMacroName: (oldMacroName, newMacroName) => Screen.macroRenamed(oldMacroName, newMacroName)
         }
 
         GunControl { id: gunControl; objectName: "gunControl" }
@@ -255,6 +258,7 @@ Item {
             id: profilePage
             objectName: "profilePage"
             onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
+            onActiveProfileReplaced: Screen.reloadActiveProfile()
         }
 
         SystemSetting {
