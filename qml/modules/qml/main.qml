@@ -136,6 +136,7 @@ Item {
             textSource: keyAssigment
             gunPage: gunControl
             macroEditor: macroEditor
+            hearsMacroEditor: mainIten.isMouse
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }

@@ -15,6 +15,8 @@ Panel {
     // The macro editor: sends the macros that buttons run and tells of renamed
     // and edited macros.
     property var macroEditor: null
+    // Only the layout in use rebinds its buttons; the editor renames the file itself otherwise.
+    property bool hearsMacroEditor: true
     property alias modKeys: modKeysModel
     property alias modKeys_tmp: modKeysTmpModel
 
@@ -108,8 +110,7 @@ Panel {
     }
 
     // A renamed macro keeps its buttons: their binding and text follow the
-    // new name, and the file is renamed with every profile's references, in
-    // either layout. Nothing is sent, so nothing needs saving.
+    // new name. Nothing is sent, so nothing needs saving.
     function renameMacro(oldMacroName, newMacroName) {
         for (var i = 0; i < modKeysModel.count; ++i) {
             var e = modKeysModel.get(i)
@@ -140,6 +141,7 @@ Panel {
 
     Connections {
         target: keyMatrixMain.macroEditor
+        enabled: keyMatrixMain.hearsMacroEditor
         ignoreUnknownSignals: true
         function onModifyMacroName(oldMacroName, newMacroName) {
             keyMatrixMain.renameMacro(oldMacroName, newMacroName)
