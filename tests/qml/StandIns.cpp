@@ -148,11 +148,6 @@ void ViewStandIn::mouseSendGundata(int slot, QVariantList data)
     m_log->record(QStringLiteral("ui_View"), QStringLiteral("mouseSendGundata"), {QVariant::fromValue(slot), QVariant::fromValue(data)});
 }
 
-QVariant ViewStandIn::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
-{
-    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("modifyMacroNameUpdateProfile"), {oldname, newname});
-}
-
 QVariantList ViewStandIn::getGunData(QVariant name)
 {
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("getGunData"), {QVariant::fromValue(name)}).toList();
