@@ -82,8 +82,8 @@ class Case:
         """Runs quorixctl on hidapi against the emulated nodes."""
         trace = self._trace_name("real")
         command = [self.ctl, "--data", self.data.path, "--trace", trace] + list(args)
-        p = subprocess.run(testbed.wrapped(command), env=testbed.program_environment(self.emu, self.workdir), input=stdin,
-                           capture_output=True, text=True, timeout=60)
+        env = testbed.program_environment(self.emu, self.workdir)
+        p = subprocess.run(testbed.wrapped(command), env=env, input=stdin, capture_output=True, text=True, timeout=60)
         check(p.returncode == 0, "quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, p.stderr))
         return p.stdout, testbed.read_trace(trace)
 
@@ -252,7 +252,8 @@ def is_log(text):
 
 
 def start_monitor(case):
-    program = testbed.Program([case.ctl, "--data", case.data.path, "monitor"], testbed.program_environment(case.emu, case.workdir))
+    env = testbed.program_environment(case.emu, case.workdir)
+    program = testbed.Program([case.ctl, "--data", case.data.path, "monitor"], env)
     # The pass at start-up, before any device change.
     started = program.wait_for(lambda l: is_log("Device Connect")(l) or is_log("Device DisConnect")(l), 15000)
     check(started is not None, "no detection pass at start-up:\n" + program.transcript())
