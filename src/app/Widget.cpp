@@ -46,17 +46,18 @@ void Widget::setDeviceConnected(bool connected)
     g_deviceConnected.store(connected);
 }
 
-Widget::Widget(QWidget* parent)
+Widget::Widget(bool withTray, QWidget* parent)
     : QWidget(parent)
 {
     m_hid.setOwner(this);
     m_controller = new Ui_Controler();
-    m_controller->setupUi(this);
+    m_controller->setupUi(this, &m_hid, [this] { hideToTray(); });
     view()->setHid(&m_hid);
     m_checkTimer.setInterval(kCheckInterval);
     m_checkTimer.setSingleShot(true);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
-    createTrayIcon();
+    if (withTray)
+        createTrayIcon();
     auto* monitor = new HotplugMonitor(this);
     connect(monitor, &HotplugMonitor::deviceChanged, this, &Widget::deviceChangeNotified);
     monitor->start();
@@ -109,7 +110,7 @@ void Widget::createTrayIcon()
 
 bool Widget::trayAvailable() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return m_trayIcon && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void Widget::hideToTray()
@@ -167,8 +168,7 @@ void Widget::deviceChangeNotified()
 void Widget::checkDevice()
 {
     QList<DeviceRecord> devices = DeviceList::read();
-    if (HidBackend* backend = m_hid.backend())
-        Detection::locateInterfaces(devices, *backend);
+    Detection::locateInterfaces(devices, *m_hid.backend());
     m_hid.setDevices(devices);
     for (int j = 0; j < devices.size(); ++j) {
         if (!devices[j].path.isEmpty() && m_hid.chkDeviceIsEnCode(j)) {

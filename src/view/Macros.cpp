@@ -1,6 +1,6 @@
 #include "view/Macros.h"
 
-#include "view/DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 #include "view/FileDialogs.h"
 #include "view/ListValues.h"
 #include "view/SettingsStore.h"

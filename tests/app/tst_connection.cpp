@@ -1,9 +1,10 @@
 #include "TestData.h"
 #include "app/Widget.h"
 #include "protocol/Clock.h"
+#include "protocol/sim/VirtualClock.h"
 #include "protocol/DpiSwitchTexts.h"
-#include "protocol/SimulatedHid.h"
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "protocol/sim/TracingBackend.h"
 #include "view/myQQuickView.h"
 
 #include <QElapsedTimer>
