@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ToolOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,12 +21,7 @@ struct Failure
 
 struct Options
 {
-    QString data;
-    bool simulate = false;
-    bool simKeyboard = true;
-    bool simMouse = true;
-    QString family;
-    QString trace;
+    ToolOptions::Shared shared; // --data, --simulate, --mouse-family, --trace
     bool virtualTime = false;
     int device = -1;
     QString command;
