@@ -147,7 +147,9 @@ int Hid_Thread::currentReportLength() const
 {
     QMutexLocker lock(&m_devicesMutex);
     const int i = m_currentDevice;
-    return (i >= 0 && i < m_devices.size()) ? m_devices.at(i).reportLength : 0;
+    // A length no report can have counts as none, so bulk transfers fail up front.
+    return (i >= 0 && i < m_devices.size() && m_devices.at(i).hasValidReportLength()) ? m_devices.at(i).reportLength
+                                                                                      : 0;
 }
 
 HidHandle* Hid_Thread::openCommandInterface(int index)

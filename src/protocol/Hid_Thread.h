@@ -24,8 +24,8 @@ class HidOwner;
 // Two bounds keep a misbehaving device or device list from hanging the
 // screens: every input report of a bulk read is waited for at most about one
 // second (expiry is a failed read: interface closed, channel free), and a
-// record whose reportLength is 0 or less fails payload and bulk transfers
-// before anything is sent.
+// record whose reportLength no hidraw report can have fails payload and bulk
+// transfers before anything is sent.
 //
 // Calling contract of every command slot: take the channel (on failure write
 // the command's fixed message and send nothing), build the command block with
