@@ -15,7 +15,10 @@ bool Program::start()
         m_instance.sendMessage(QString(), 5000);
         return false;
     }
-    AppStartup::enterDataRoot();
+    // Without its data root the program would read and write relative to wherever
+    // it was started; it stops instead (enterDataRoot has said why).
+    if (AppStartup::enterDataRoot().isEmpty())
+        return false;
     AppStartup::useSoftwareRenderer();
     return true;
 }

@@ -13,8 +13,9 @@ class Widget;
 class Program
 {
 public:
-    // Steps before any window. False when another instance is running: it has
-    // been asked to show its window and this process should exit with 1.
+    // Steps before any window. False when this process should exit with 1: another
+    // instance is running (it has been asked to show its window), or the data root
+    // cannot be created or entered (logged).
     bool start();
 
     // Builds the host on `backend`, calls `beforeFirstPass` with it, runs the
