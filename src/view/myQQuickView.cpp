@@ -7,6 +7,7 @@
 #include "view/GunData.h"
 #include "view/HidThreadCommands.h"
 #include "view/KeyAssignment.h"
+#include "view/MacroEncoding.h"
 #include "view/Macros.h"
 #include "view/NameLists.h"
 #include "view/PointerSettings.h"
@@ -24,12 +25,14 @@ myQQuickView::myQQuickView(QWidget* parent)
     , m_commands(std::make_unique<HidThreadCommands>())
     , m_defaultDialogs(std::make_unique<WidgetFileDialogs>(this))
     , m_defaultGSettings(std::make_unique<GSettingsTool>())
+    , m_defaultKConfig(std::make_unique<KConfigTool>())
     , m_keys(std::make_unique<KeyAssignment>(*m_settings, *m_blocks, *m_commands))
     , m_guns(std::make_unique<GunData>(*m_settings, *m_blocks, *m_commands))
     , m_device(std::make_unique<DeviceSettings>(*m_settings, *m_blocks, *m_commands))
 {
+    MacroCodec::registerForScreens();
     setFileDialogs(nullptr);
-    setGSettingsBackend(nullptr);
+    setPointerBackends(nullptr, nullptr, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -51,9 +54,11 @@ void myQQuickView::setFileDialogs(FileDialogs* dialogs)
     m_macros = std::make_unique<Macros>(*m_settings, *m_commands, d);
 }
 
-void myQQuickView::setGSettingsBackend(GSettingsBackend* backend)
+void myQQuickView::setPointerBackends(GSettingsBackend* gsettings, KConfigBackend* kconfig,
+                                      const QString& sessionDesktops)
 {
-    m_pointer = std::make_unique<PointerSettings>(backend ? *backend : *m_defaultGSettings);
+    m_pointer = std::make_unique<PointerSettings>(gsettings ? *gsettings : *m_defaultGSettings,
+                                                  kconfig ? *kconfig : *m_defaultKConfig, sessionDesktops);
 }
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
