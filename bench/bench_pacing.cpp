@@ -4,8 +4,8 @@
 #include "protocol/Clock.h"
 #include "protocol/HidOwner.h"
 #include "protocol/Hid_Thread.h"
-#include "protocol/SimulatedHid.h"
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "protocol/sim/TracingBackend.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 #include "app/Program.h"
 
 #include "app/AppStartup.h"
-#include "app/Widget.h"
-#include "hooks/GlobalInputHook.h"
+#include "app/ProgramSession.h"
+#include "protocol/Clock.h"
 
 #include <QApplication>
 
-bool Program::start()
+bool Program::start(const QString& dataRoot)
 {
     // The program lives in the tray: closing a warning box or menu while the main
     // window is hidden must not end it. Quitting is the tray menu's job.
@@ -17,7 +17,7 @@ bool Program::start()
     }
     // Without its data root the program would read and write relative to wherever
     // it was started; it stops instead (enterDataRoot has said why).
-    if (AppStartup::enterDataRoot().isEmpty())
+    if (AppStartup::enterDataRoot(dataRoot).isEmpty())
         return false;
     AppStartup::useSoftwareRenderer();
     return true;
@@ -25,23 +25,11 @@ bool Program::start()
 
 int Program::run(HidBackend& backend, const std::function<void(Widget&)>& beforeFirstPass)
 {
-    Widget host;
-    host.hid().setBackend(&backend);
-    QObject::connect(&m_instance, &SingleInstance::messageReceived, &host, &Widget::receiveMessage);
-
-    GlobalInputHook hook;
-    hook.initialise(0);
-    hook.setKeyboardCallback(&Widget::keyboardCallback, &host);
-    hook.setMouseCallback(&Widget::mouseCallback, &host);
-    hook.setCopyDataCallback(&Widget::copyDataCallback, &m_instance, &host);
+    ProgramSession session(backend, systemClock(), &m_instance);
     // Devices under /dev/input are read only while the window is up.
-    hook.followWindow(&host);
-
+    session.hook().followWindow(&session.host());
     if (beforeFirstPass)
-        beforeFirstPass(host);
-    host.showNormal();
-    host.checkDevice();
-    const int result = QApplication::exec();
-    hook.removeHooks();
-    return result;
+        beforeFirstPass(session.host());
+    session.showAndDetect();
+    return QApplication::exec();
 }

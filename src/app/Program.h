@@ -13,10 +13,11 @@ class Widget;
 class Program
 {
 public:
-    // Steps before any window. False when this process should exit with 1: another
-    // instance is running (it has been asked to show its window), or the data root
-    // cannot be created or entered (logged).
-    bool start();
+    // Steps before any window, in `dataRoot` when given, else in the program's own
+    // data root. False when this process should exit with 1: another instance is
+    // running (it has been asked to show its window), or the data root cannot be
+    // created or entered (logged).
+    bool start(const QString& dataRoot = QString());
 
     // Builds the host on `backend`, calls `beforeFirstPass` with it, runs the
     // event loop and takes everything down; returns the loop's exit code.

@@ -1,12 +1,12 @@
 #include "app/Ui_Controler.h"
 
 #include "app/AppLog.h"
-#include "app/Widget.h"
 #include "devices/DeviceList.h"
 #include "view/myQQuickView.h"
 
 #include <QQmlContext>
 #include <QQmlError>
+#include <QWidget>
 
 Ui_Controler::Ui_Controler(QObject* parent)
     : QObject(parent)
@@ -15,11 +15,12 @@ Ui_Controler::Ui_Controler(QObject* parent)
 
 Ui_Controler::~Ui_Controler() = default;
 
-void Ui_Controler::setupUi(Widget* host)
+void Ui_Controler::setupUi(QWidget* host, QObject* hid, std::function<void()> hideToTray)
 {
     if (host->objectName().isEmpty())
         host->setObjectName(QStringLiteral("Widget"));
     m_window = host;
+    m_hideToTray = std::move(hideToTray);
     host->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     host->setWindowOpacity(1.0);
     host->setAttribute(Qt::WA_TranslucentBackground);
@@ -39,7 +40,7 @@ void Ui_Controler::setupUi(Widget* host)
     // Published before the document loads so its bindings resolve on first evaluation.
     QQmlContext* context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
-    context->setContextProperty(QStringLiteral("hid"), &host->hid());
+    context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
     m_view->setSource(QUrl(QString::fromLatin1(kMainDocument)));
 
@@ -55,8 +56,8 @@ void Ui_Controler::onMinimize()
 
 void Ui_Controler::onClose()
 {
-    if (m_window)
-        m_window->hideToTray();
+    if (m_window && m_hideToTray)
+        m_hideToTray();
 }
 
 void Ui_Controler::onXChanged(int x)

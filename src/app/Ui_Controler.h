@@ -2,7 +2,9 @@
 
 #include <QObject>
 
-class Widget;
+#include <functional>
+
+class QWidget;
 class myQQuickView;
 
 // Dresses the frameless host window, creates the view with its context objects,
@@ -17,7 +19,9 @@ public:
     explicit Ui_Controler(QObject* parent = nullptr);
     ~Ui_Controler() override;
 
-    void setupUi(Widget* host);
+    // Dresses `host`, creates the view on it and publishes `hid` to the screens;
+    // `hideToTray` is how the host leaves the screen when the screens close it.
+    void setupUi(QWidget* host, QObject* hid, std::function<void()> hideToTray);
     myQQuickView* view() const { return m_view; }
 
 public Q_SLOTS:
@@ -29,6 +33,7 @@ public Q_SLOTS:
     void setBusy();
 
 private:
-    Widget* m_window = nullptr;
+    QWidget* m_window = nullptr;
+    std::function<void()> m_hideToTray;
     myQQuickView* m_view = nullptr;
 };

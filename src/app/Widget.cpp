@@ -48,19 +48,20 @@ void Widget::setDeviceConnected(bool connected)
     g_deviceConnected.store(connected);
 }
 
-Widget::Widget(QWidget* parent)
+Widget::Widget(bool withTray, QWidget* parent)
     : QWidget(parent)
 {
     m_hid.setOwner(this);
     m_controller = new Ui_Controler();
-    m_controller->setupUi(this);
+    m_controller->setupUi(this, &m_hid, [this] { hideToTray(); });
     view()->setHid(&m_hid);
     m_checkTimer.setInterval(kCheckInterval);
     m_checkTimer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early, inside the burst it should wait out.
     m_checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
-    createTrayIcon();
+    if (withTray)
+        createTrayIcon();
     auto* monitor = new HotplugMonitor(this);
     connect(monitor, &HotplugMonitor::deviceChanged, this, &Widget::deviceChangeNotified);
     monitor->start();
@@ -113,7 +114,7 @@ void Widget::createTrayIcon()
 
 bool Widget::trayAvailable() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return m_trayIcon && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void Widget::hideToTray()
@@ -184,9 +185,8 @@ void Widget::checkDevice()
 void Widget::runPass()
 {
     QList<DeviceRecord> devices = DeviceList::read();
-    HidBackend* backend = m_hid.backend();
-    if (backend)
-        Detection::locateInterfaces(devices, *backend);
+    HidBackend& backend = *m_hid.backend();
+    Detection::locateInterfaces(devices, backend);
     m_hid.setDevices(devices);
     const bool servedStillThere = m_servedWithoutReader >= 0 && m_servedWithoutReader < devices.size()
         && devices[m_servedWithoutReader].path == m_servedPath;
@@ -203,7 +203,7 @@ void Widget::runPass()
             m_hid.chkDeviceIsEnCode(j);
             return;
         }
-        if (backend && !canOpen(*backend, devices[j]))
+        if (!canOpen(backend, devices[j]))
             continue;
         if (m_hid.chkDeviceIsEnCode(j)) {
             m_servedWithoutReader = -1;

@@ -23,12 +23,15 @@ public:
     static constexpr int kCheckInterval = 2048;
     static constexpr int kBalloonMs = 10000;
 
-    explicit Widget(QWidget* parent = nullptr);
+    // The tray icon is made only `withTray`: where no system tray exists, or for a
+    // tool that never shows the window, the program has none.
+    explicit Widget(bool withTray = QSystemTrayIcon::isSystemTrayAvailable(), QWidget* parent = nullptr);
     ~Widget() override;
 
     Hid_Thread& hid() { return m_hid; }
     myQQuickView* view() const;
     Ui_Controler* controller() const { return m_controller; }
+    // Null when the program has no tray icon.
     QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
     QTimer& checkTimer() { return m_checkTimer; }
     WarningBox* warningBox() const { return m_warningBox; }
@@ -65,7 +68,7 @@ public Q_SLOTS:
 
 protected:
     void customEvent(QEvent* event) override;
-    // Whether a system tray exists; tests substitute it.
+    // Whether the window can hide to a tray icon; tests substitute it.
     virtual bool trayAvailable() const;
     // The two outcomes of a detection pass; tools observe them by overriding.
     virtual void connectSequence(int index);

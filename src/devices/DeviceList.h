@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devices/DeviceRecord.h"
+#include "protocol/DeviceRecord.h"
 
 #include <QList>
 #include <QString>

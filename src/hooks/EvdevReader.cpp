@@ -32,7 +32,7 @@ public:
         , m_fd(fd)
         , m_kinds(kinds)
         , m_path(path)
-        , m_translator(reader->hook())
+        , m_translator(reader->sink())
         , m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this))
     {
         connect(m_notifier, &QSocketNotifier::activated, this, &EvdevStream::readAvailable);
@@ -155,9 +155,9 @@ int classify(int fd)
 
 } // namespace
 
-EvdevReader::EvdevReader(GlobalInputHook* hook, QObject* parent)
+EvdevReader::EvdevReader(InputSink* sink, QObject* parent)
     : QObject(parent)
-    , m_hook(hook)
+    , m_sink(sink)
     , m_directory(QStringLiteral("/dev/input"))
 {
 }

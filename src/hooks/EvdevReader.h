@@ -8,7 +8,7 @@
 #include <vector>
 
 class EvdevStream;
-class GlobalInputHook;
+class InputSink;
 class QFileSystemWatcher;
 
 // Reads the keyboards and mice under /dev/input that this user may read, so keys
@@ -23,7 +23,7 @@ public:
     enum Kind { Keyboard = 1, Mouse = 2 };
     static constexpr int kRescanDelayMs = 1000;
 
-    EvdevReader(GlobalInputHook* hook, QObject* parent = nullptr);
+    EvdevReader(InputSink* sink, QObject* parent = nullptr);
     ~EvdevReader() override;
 
     // Where the event nodes are looked for; /dev/input unless a test changes it.
@@ -51,9 +51,9 @@ private:
     void scan();
     void streamEnded(EvdevStream* stream);
     QPoint pointerPos() const;
-    GlobalInputHook* hook() const { return m_hook; }
+    InputSink* sink() const { return m_sink; }
 
-    GlobalInputHook* m_hook;
+    InputSink* m_sink;
     QString m_directory;
     std::function<QPoint()> m_pointer;
     std::vector<EvdevStream*> m_streams;

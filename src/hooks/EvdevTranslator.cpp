@@ -1,12 +1,12 @@
 #include "hooks/EvdevTranslator.h"
 
-#include "hooks/GlobalInputHook.h"
+#include "hooks/InputSink.h"
 #include "hooks/Set1ScanCodes.h"
 
 #include <linux/input-event-codes.h>
 
-EvdevTranslator::EvdevTranslator(GlobalInputHook* hook)
-    : m_hook(hook)
+EvdevTranslator::EvdevTranslator(InputSink* sink)
+    : m_sink(sink)
 {
 }
 
@@ -25,7 +25,7 @@ void EvdevTranslator::key(int code, int value)
     const bool alt = altDown();
     if (!set1FromEvdev(code, alt, &set1))
         return;
-    m_hook->keyboardProc({set1.scan, set1.extended, alt, down});
+    m_sink->keyboardProc({set1.scan, set1.extended, alt, down});
 }
 
 void EvdevTranslator::button(int code, bool down, QPoint screenPos)
@@ -37,7 +37,7 @@ void EvdevTranslator::button(int code, bool down, QPoint screenPos)
     case BTN_MIDDLE: message = down ? kMButtonDown : kMButtonUp; break;
     default: return;
     }
-    m_hook->mouseProc(message, screenPos.x(), screenPos.y());
+    m_sink->mouseProc(message, screenPos.x(), screenPos.y());
 }
 
 void EvdevTranslator::releaseAll()

@@ -4,7 +4,7 @@
 
 #include <bitset>
 
-class GlobalInputHook;
+class InputSink;
 
 // Turns one input layer's key and button events, named by Linux input codes, into
 // the notifications the hook procedures take. Each layer keeps its own, so the Alt
@@ -14,7 +14,7 @@ class EvdevTranslator
 public:
     static constexpr int kKeyCount = 0x300;
 
-    explicit EvdevTranslator(GlobalInputHook* hook);
+    explicit EvdevTranslator(InputSink* sink);
 
     // `value` as evdev gives it: 0 release, 1 press, 2 auto-repeat (not reported).
     void key(int code, int value);
@@ -31,6 +31,6 @@ public:
 private:
     bool altDown() const;
 
-    GlobalInputHook* m_hook;
+    InputSink* m_sink;
     std::bitset<kKeyCount> m_held;
 };

@@ -1,6 +1,5 @@
 #include "hooks/GlobalInputHook.h"
 
-#include "app/SingleInstance.h"
 #include "hooks/EvdevReader.h"
 #include "hooks/HookLog.h"
 #include "hooks/InputEventFilter.h"
@@ -46,8 +45,8 @@ quint16 extendedKey(quint8 scan)
 
 GlobalInputHook::GlobalInputHook(QObject* parent)
     : QObject(parent)
-    , m_filter(new InputEventFilter(this, this))
     , m_reader(new EvdevReader(this, this))
+    , m_filter(new InputEventFilter(this, m_reader, this))
 {
 }
 
@@ -259,13 +258,10 @@ void GlobalInputHook::setMouseCallback(MouseCallback callback, void* context)
     m_mouseContext = context;
 }
 
-void GlobalInputHook::setCopyDataCallback(CopyDataCallback callback, SingleInstance* channel, void* context)
+void GlobalInputHook::setCopyDataCallback(CopyDataCallback callback, void* context)
 {
     m_copyDataCallback = callback;
     m_copyDataContext = context;
-    disconnect(m_copyDataConnection);
-    if (channel)
-        m_copyDataConnection = connect(channel, &SingleInstance::dataReceived, this, &GlobalInputHook::copyDataProc);
 }
 
 void GlobalInputHook::setGlobalCaptureActive(bool active)

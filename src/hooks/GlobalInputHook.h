@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hooks/CopyData.h"
+#include "hooks/InputSink.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -12,29 +13,6 @@
 class EvdevReader;
 class InputEventFilter;
 class QWidget;
-class SingleInstance;
-
-// A key notification as the input layers deliver it: the set-1 scan code of the
-// physical key, its extended (0xE0) flag, whether Alt was held and the direction.
-struct KeyNotification
-{
-    quint16 scanCode = 0;
-    bool extended = false;
-    bool altDown = false;
-    bool isDown = false;
-};
-
-// Mouse button messages the capture reports, with their classic numbering.
-enum MouseMessage : quint32 {
-    kLButtonDown = 0x201,
-    kLButtonUp = 0x202,
-    kLButtonDblClk = 0x203,
-    kRButtonDown = 0x204,
-    kRButtonUp = 0x205,
-    kRButtonDblClk = 0x206,
-    kMButtonDown = 0x207,
-    kMButtonUp = 0x208,
-};
 
 // Global key and button capture for the screens: every physical key becomes a USB
 // HID keyboard usage (page 0x07), whatever the active layout, and only changes of
@@ -43,7 +21,7 @@ enum MouseMessage : quint32 {
 // window is shown, a read-only reader of the keyboards and mice under /dev/input so
 // keys are seen while another window has the focus. While the window is hidden or
 // minimised nothing outside our own windows is read: no screen is on view to use it.
-class GlobalInputHook : public QObject
+class GlobalInputHook : public QObject, public InputSink
 {
     Q_OBJECT
 
@@ -69,8 +47,9 @@ public:
 
     void setKeyboardCallback(KeyboardCallback callback, void* context);
     void setMouseCallback(MouseCallback callback, void* context);
-    // Data messages of the single-instance channel go to `callback` from now on.
-    void setCopyDataCallback(CopyDataCallback callback, SingleInstance* channel, void* context);
+    // Data messages handed to copyDataProc go to `callback` from now on; the
+    // program connects its single-instance channel to copyDataProc.
+    void setCopyDataCallback(CopyDataCallback callback, void* context);
 
     // The reader of /dev/input runs while the hooks are installed and this is on.
     void setGlobalCaptureActive(bool active);
@@ -79,8 +58,8 @@ public:
     void followWindow(QWidget* window);
 
     // The translation and de-duplication, fed by the layers.
-    void keyboardProc(const KeyNotification& notification);
-    void mouseProc(quint32 message, int x, int y);
+    void keyboardProc(const KeyNotification& notification) override;
+    void mouseProc(quint32 message, int x, int y) override;
     void copyDataProc(quint32 tag, const QByteArray& bytes);
 
     quint8 isoVariant() const { return m_isoVariant; }
@@ -113,9 +92,8 @@ private:
     void* m_mouseContext = nullptr;
     CopyDataCallback m_copyDataCallback = nullptr;
     void* m_copyDataContext = nullptr;
-    QMetaObject::Connection m_copyDataConnection;
 
-    InputEventFilter* m_filter = nullptr;
     EvdevReader* m_reader = nullptr;
+    InputEventFilter* m_filter = nullptr;
     QPointer<QWidget> m_followed;
 };

@@ -1,7 +1,6 @@
 #include "hooks/InputEventFilter.h"
 
 #include "hooks/EvdevReader.h"
-#include "hooks/GlobalInputHook.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,10 +34,10 @@ int buttonCode(Qt::MouseButton button)
 
 } // namespace
 
-InputEventFilter::InputEventFilter(GlobalInputHook* hook, QObject* parent)
+InputEventFilter::InputEventFilter(InputSink* sink, const EvdevReader* reader, QObject* parent)
     : QObject(parent)
-    , m_hook(hook)
-    , m_translator(hook)
+    , m_reader(reader)
+    , m_translator(sink)
 {
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::applicationStateChanged, this, &InputEventFilter::applicationStateChanged);
@@ -48,7 +47,7 @@ void InputEventFilter::applicationStateChanged(Qt::ApplicationState state)
 {
     if (state == Qt::ApplicationActive)
         return;
-    if (m_hook->evdevReader()->coversKeyboard())
+    if (m_reader->coversKeyboard())
         m_translator.forget();
     else
         m_translator.releaseAll();
@@ -59,13 +58,13 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        if (!m_hook->keyboardHookInstalled() || !isFirstStop(watched))
+        if (!isFirstStop(watched))
             break;
         const auto* key = static_cast<QKeyEvent*>(event);
         const quint32 native = key->nativeScanCode();
         if (key->isAutoRepeat() || native <= kNativeScanOffset)
             break;
-        if (m_hook->evdevReader()->coversKeyboard()) {
+        if (m_reader->coversKeyboard()) {
             m_translator.forget();
             break;
         }
@@ -74,7 +73,7 @@ bool InputEventFilter::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease: {
-        if (!m_hook->mouseHookInstalled() || !isFirstStop(watched) || m_hook->evdevReader()->coversMouse())
+        if (!isFirstStop(watched) || m_reader->coversMouse())
             break;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // Where the press happened; the pointer may have moved on by now.

@@ -4,7 +4,8 @@
 
 #include <QObject>
 
-class GlobalInputHook;
+class EvdevReader;
+class InputSink;
 
 // Observes every key and mouse-button event of the application's windows before
 // anything else handles it, and consumes none. Each event is taken where it first
@@ -21,7 +22,8 @@ public:
     // On X11 and Wayland a key event's native scan code is the evdev code plus 8.
     static constexpr quint32 kNativeScanOffset = 8;
 
-    InputEventFilter(GlobalInputHook* hook, QObject* parent = nullptr);
+    // Installed only while the hooks are; `reader` tells which devices it covers.
+    InputEventFilter(InputSink* sink, const EvdevReader* reader, QObject* parent = nullptr);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Once the application is no longer active, key releases go to another
@@ -29,6 +31,6 @@ public:
     void applicationStateChanged(Qt::ApplicationState state);
 
 private:
-    GlobalInputHook* m_hook;
+    const EvdevReader* m_reader;
     EvdevTranslator m_translator;
 };

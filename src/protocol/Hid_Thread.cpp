@@ -2,7 +2,6 @@
 
 #include "protocol/Clock.h"
 #include "protocol/HidBackend.h"
-#include "protocol/HidapiBackend.h"
 #include "protocol/ProtocolLog.h"
 #include "protocol/Scramble.h"
 #include "protocol/TransportConstants.h"
@@ -10,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -19,11 +19,37 @@ namespace {
 // step of the scrambling leaves the bytes as they are.
 uchar secrecyCode[hidframe::kBlockSize] = {};
 
+// Stands in until the owner chooses a back end. The program, its tools and every
+// test choose one; reaching a device without having chosen is a fault, and must
+// never fall through to real hardware (a test could write to an attached device).
+class UnchosenBackend final : public HidBackend
+{
+public:
+    QList<HidInterfaceInfo> enumerate(quint16, quint16) override { fail("enumerate"); }
+    HidHandle* open(const QByteArray&) override { fail("open"); }
+    int setNonblocking(HidHandle*, bool) override { fail("setNonblocking"); }
+    int sendFeatureReport(HidHandle*, const uchar*, std::size_t) override { fail("sendFeatureReport"); }
+    int getFeatureReport(HidHandle*, uchar*, std::size_t) override { fail("getFeatureReport"); }
+    int write(HidHandle*, const uchar*, std::size_t) override { fail("write"); }
+    int read(HidHandle*, uchar*, std::size_t) override { fail("read"); }
+    int readTimeout(HidHandle*, uchar*, std::size_t, int) override { fail("readTimeout"); }
+    void close(HidHandle*) override { fail("close"); }
+
+private:
+    [[noreturn]] static void fail(const char* call)
+    {
+        qFatal("No HID back end was chosen before the first device call (%s)", call);
+        std::abort();
+    }
+};
+
+UnchosenBackend unchosenBackend;
+
 } // namespace
 
 Hid_Thread::Hid_Thread(QObject* parent)
     : QThread(parent)
-    , m_backend(&hidapiBackend())
+    , m_backend(&unchosenBackend)
     , m_clock(&systemClock())
 {
 }
@@ -36,7 +62,7 @@ Hid_Thread::~Hid_Thread()
 
 void Hid_Thread::setBackend(HidBackend* backend)
 {
-    m_backend = backend ? backend : &hidapiBackend();
+    m_backend = backend ? backend : &unchosenBackend;
 }
 
 void Hid_Thread::setClock(Clock* clock)
@@ -245,6 +271,16 @@ bool Hid_Thread::finishTransfer(bool ok)
     return ok;
 }
 
+bool Hid_Thread::failTransfer(const char* step, int rc)
+{
+    const QList<DeviceRecord> records = devices();
+    const int type = m_currentDevice >= 0 && m_currentDevice < records.size() ? records.at(m_currentDevice).type : -1;
+    const char* device = type == 0 ? "keyboard" : type == 1 ? "mouse" : "device";
+    qCWarning(lcProtocol, "Command %02x to the %s (record %d) failed: %s returned %d", m_transferOpcode, device,
+              m_currentDevice, step, rc);
+    return finishTransfer(false);
+}
+
 void Hid_Thread::sendQuick()
 {
     sendCommand(0, false);
@@ -259,17 +295,20 @@ void Hid_Thread::sendQuick()
 bool Hid_Thread::sendCommand(int payloadLength, bool settle)
 {
     QCoreApplication::processEvents();
+    m_transferOpcode = m_commandReport.block()[0];
     if (payloadLength > 0 && currentReportLength() <= 0)
-        return finishTransfer(false);
+        return failTransfer("cutting the payload (report length)", currentReportLength());
     if (!openCommandInterface(m_currentDevice))
-        return finishTransfer(false);
+        return failTransfer("open", -1);
     if (currentIsEncoded())
         USBDataEncryption(m_commandReport.block(), secrecyCode);
 
     if (!openCommandInterface(m_currentDevice))
-        return finishTransfer(false);
-    if (m_backend->sendFeatureReport(m_commandHandle, m_commandReport.data(), hidframe::kCommandReportSize) < 0)
-        return finishTransfer(false);
+        return failTransfer("open", -1);
+    if (const int rc = m_backend->sendFeatureReport(m_commandHandle, m_commandReport.data(),
+                                                    hidframe::kCommandReportSize);
+        rc < 0)
+        return failTransfer("send-feature", rc);
     if (settle)
         settleDelay();
     if (payloadLength <= 0)
@@ -285,9 +324,9 @@ bool Hid_Thread::sendCommand(int payloadLength, bool settle)
         const int n = std::min(chunk, total - offset);
         std::memcpy(buffer.data() + 1, m_bulkBuffer.data() + offset, static_cast<std::size_t>(n));
         if (!openCommandInterface(m_currentDevice))
-            return finishTransfer(false);
-        if (m_backend->write(m_commandHandle, buffer.data(), buffer.size()) < 0)
-            return finishTransfer(false);
+            return failTransfer("open", -1);
+        if (const int rc = m_backend->write(m_commandHandle, buffer.data(), buffer.size()); rc < 0)
+            return failTransfer("write", rc);
         pause(transport::kOutputReportGapMs);
     }
     if (settle)
@@ -312,24 +351,29 @@ int Hid_Thread::readBulkReport(uchar* buffer, int length)
 
 bool Hid_Thread::sendCommandWithReply(int readLength)
 {
+    m_transferOpcode = m_commandReport.block()[0];
     if (readLength > 0 && currentReportLength() <= 0)
-        return finishTransfer(false);
+        return failTransfer("cutting the bulk read (report length)", currentReportLength());
     if (!openCommandInterface(m_currentDevice))
-        return finishTransfer(false);
+        return failTransfer("open", -1);
     const bool encoded = currentIsEncoded();
     if (encoded)
         USBDataEncryption(m_commandReport.block(), secrecyCode);
 
     if (!openCommandInterface(m_currentDevice))
-        return finishTransfer(false);
+        return failTransfer("open", -1);
     // A reply to a command that never left is no reply: keep the pre-fill.
-    if (m_backend->sendFeatureReport(m_commandHandle, m_commandReport.data(), hidframe::kCommandReportSize) < 0)
-        return finishTransfer(false);
+    if (const int rc = m_backend->sendFeatureReport(m_commandHandle, m_commandReport.data(),
+                                                    hidframe::kCommandReportSize);
+        rc < 0)
+        return failTransfer("send-feature", rc);
     if (!openCommandInterface(m_currentDevice))
-        return finishTransfer(false);
+        return failTransfer("open", -1);
     m_replyReport.data()[0] = hidframe::kReportId;
-    if (m_backend->getFeatureReport(m_commandHandle, m_replyReport.data(), hidframe::kCommandReportSize) < 0)
-        return finishTransfer(false);
+    if (const int rc = m_backend->getFeatureReport(m_commandHandle, m_replyReport.data(),
+                                                   hidframe::kCommandReportSize);
+        rc < 0)
+        return failTransfer("get-feature", rc);
 
     if (readLength <= 0) {
         finishTransfer(true);
@@ -345,9 +389,9 @@ bool Hid_Thread::sendCommandWithReply(int readLength)
     for (int offset = 0; offset < total; offset += chunk) {
         std::fill(buffer.begin(), buffer.end(), 0);
         if (!openCommandInterface(m_currentDevice))
-            return finishTransfer(false);
-        if (readBulkReport(buffer.data(), static_cast<int>(buffer.size())) < 0)
-            return finishTransfer(false);
+            return failTransfer("open", -1);
+        if (const int rc = readBulkReport(buffer.data(), static_cast<int>(buffer.size())); rc < 0)
+            return failTransfer("read", rc);
         const int n = std::min(chunk, total - offset);
         std::memcpy(m_bulkBuffer.data() + offset, buffer.data(), static_cast<std::size_t>(n));
     }

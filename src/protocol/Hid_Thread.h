@@ -1,6 +1,7 @@
 #pragma once
 
-#include "devices/DeviceRecord.h"
+#include "protocol/DeviceCommands.h"
+#include "protocol/DeviceRecord.h"
 #include "protocol/Frames.h"
 
 #include <QFuture>
@@ -32,7 +33,7 @@ class HidOwner;
 // its checksum, pre-fill the reply, copy the payload, run one transfer. The
 // transfers give the channel back on every path and close the command
 // interface before they return.
-class Hid_Thread : public QThread
+class Hid_Thread : public QThread, public DeviceCommands
 {
     Q_OBJECT
 
@@ -42,7 +43,8 @@ public:
 
     void setOwner(HidOwner* owner) { m_owner = owner; }
     HidOwner* owner() const { return m_owner; }
-    // Null selects the hidapi back end, the program's default.
+    // Every device call goes to `backend`. There is no default: until one is
+    // chosen (or after null), any device call aborts the process.
     void setBackend(HidBackend* backend);
     HidBackend* backend() const { return m_backend; }
     void setClock(Clock* clock);
@@ -74,38 +76,38 @@ public Q_SLOTS:
     void USBDataEncryption(uchar* FIFOBuf, uchar* SecrecyCode);
     void USBDataDecipher(uchar* FIFOBuf, uchar* SecrecyCode);
     void hid553_00H_GetSecrecyCode(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
-    void hid553_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4);
+    void hid553_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4) override;
     void hid560_81H_GetKeyboardoption(uchar& byte1, uchar& byte2);
-    void hid560_82H_GetCurrentProfile(uchar& byte1);
-    void hid560_84H_GetCurrentDPI(uchar& byte1, uchar& byte2);
-    void hid553_8BH_GetCurrentDPI(uchar& byte1);
-    void hid553_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
-    void hid553_04H_SetGunData(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid560_82H_GetCurrentProfile(uchar& byte1) override;
+    void hid560_84H_GetCurrentDPI(uchar& byte1, uchar& byte2) override;
+    void hid553_8BH_GetCurrentDPI(uchar& byte1) override;
+    void hid553_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4) override;
+    void hid553_04H_SetGunData(uchar byte1, uchar byte2, uchar byte3, uchar byte4) override;
     void hid560_01H_SetKeyboardoption(uchar byte1, uchar byte2);
-    void hid553_01H_SetReportRate(uchar rate);
-    void hid560_03H_SetReportRate(uchar rate);
-    void hid560_04H_SetCurrentDPI(uchar stage);
+    void hid553_01H_SetReportRate(uchar rate) override;
+    void hid560_03H_SetReportRate(uchar rate) override;
+    void hid560_04H_SetCurrentDPI(uchar stage) override;
     void hidARM_09H_SetKeyboardMode(uchar gameMode);
     void hidARM_13H_RecoveryData();
-    void hid553_0BH_SetCurrentDPI(uchar stage);
-    void keyboard_0DH_SetKeyMatrix(uchar* src512);
-    void keyboard_12H_SetPicture(uchar* src512, uchar index);
-    void hid553_12H_SetKeyMatrix(uchar* src64, uchar indexAddOne);
-    void hid560_0DH_SetKeyMatrix(uchar* src64, uchar indexAddOne);
-    void hid560_0CH_setProfile(uchar* src128, uchar profileData);
-    void hid560_8CH_readProfile(uchar* src128, uchar profileNo);
-    void keyboardReadProfile(uchar* src512);
-    void hid560_02H_SetCurrentProfile(uchar profile);
-    void keyboard_11H_SetMacroKey(uchar macroId, uchar* src192);
-    void hid553_13H_SetMacroKey(uchar macroId, uchar* src128);
-    void hid560_0FH_SetMacroKey(uchar macroId, uchar* src128);
-    void hid553_11H_SetDPISet(uchar dpiStage, uchar* src8);
-    void hid553_02H_SetCurrentKeyMatrix(uchar currentKeyMatrix);
-    void hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
-    void hidARM_08H_SetRGBLedEffect(uchar effect, uchar speed, uchar brightness, uchar color);
-    void hid553_0CH_SetFixLEDColor(uchar* src3);
-    void keyboard_14H_SetLED8StageColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
-    void hid553_10H_SetLED8StageColor(uchar type, uchar* src24);
+    void hid553_0BH_SetCurrentDPI(uchar stage) override;
+    void keyboard_0DH_SetKeyMatrix(uchar* src512) override;
+    void keyboard_12H_SetPicture(uchar* src512, uchar index) override;
+    void hid553_12H_SetKeyMatrix(uchar* src64, uchar indexAddOne) override;
+    void hid560_0DH_SetKeyMatrix(uchar* src64, uchar indexAddOne) override;
+    void hid560_0CH_setProfile(uchar* src128, uchar profileData) override;
+    void hid560_8CH_readProfile(uchar* src128, uchar profileNo) override;
+    void keyboardReadProfile(uchar* src512) override;
+    void hid560_02H_SetCurrentProfile(uchar profile) override;
+    void keyboard_11H_SetMacroKey(uchar macroId, uchar* src192) override;
+    void hid553_13H_SetMacroKey(uchar macroId, uchar* src128) override;
+    void hid560_0FH_SetMacroKey(uchar macroId, uchar* src128) override;
+    void hid553_11H_SetDPISet(uchar dpiStage, uchar* src8) override;
+    void hid553_02H_SetCurrentKeyMatrix(uchar currentKeyMatrix) override;
+    void hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2) override;
+    void hidARM_08H_SetRGBLedEffect(uchar effect, uchar speed, uchar brightness, uchar color) override;
+    void hid553_0CH_SetFixLEDColor(uchar* src3) override;
+    void keyboard_14H_SetLED8StageColor(uchar index, uchar rValue, uchar gValue, uchar bValue) override;
+    void hid553_10H_SetLED8StageColor(uchar type, uchar* src24) override;
 
 private:
     // Takes the channel token: up to 255 rounds of 8 ms with event processing.
@@ -142,6 +144,9 @@ private:
     // Closes the command interface and gives the token back; every transfer
     // path ends here.
     bool finishTransfer(bool ok);
+    // Logs the failed step once (device, command, call and its result), then
+    // ends the transfer as a failure.
+    bool failTransfer(const char* step, int rc);
     QString recordPath(int index) const;
     QString recordEventPath(int index) const;
     void clearRecordPath(int index);
@@ -167,4 +172,6 @@ private:
     // Outcome of the last transfer a slot ran; connect time needs to know
     // whether the option read reached the device.
     bool m_lastTransferOk = false;
+    // Command of the running transfer, as built (before any scrambling).
+    uchar m_transferOpcode = 0;
 };

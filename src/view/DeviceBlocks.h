@@ -1,17 +1,19 @@
 #pragma once
 
+#include "protocol/Mouse560ProfileLayout.h"
+
 #include <QtGlobal>
 
 #include <array>
 
-// The host's mirror of the 560 family's five 128-byte profile memories. Block 0
-// holds device-wide data, blocks 1 … 4 the normal layer and the three gun layers.
-// The view rewrites only its own byte ranges; every other byte stays as read.
+// The host's mirror of the 560 family's profile memories (their layout is
+// m560::layout). The view rewrites only its own byte ranges; every other byte
+// stays as read.
 class DeviceBlocks
 {
 public:
-    static constexpr int kCount = 5;
-    static constexpr int kSize = 128;
+    static constexpr int kCount = m560::layout::kBlockCount;
+    static constexpr std::size_t kSize = m560::layout::kBlockBytes;
     using Block = std::array<uchar, kSize>;
 
     static bool isValid(int n) { return n >= 0 && n < kCount; }

@@ -1,7 +1,7 @@
 #include "view/DeviceSettings.h"
 
+#include "protocol/DeviceCommands.h"
 #include "view/DeviceBlocks.h"
-#include "view/DeviceCommands.h"
 #include "view/ListValues.h"
 #include "view/SettingsStore.h"
 
@@ -11,15 +11,9 @@ using ListValues::byteAt;
 
 namespace {
 
-// Block layout of the 560 family's profile memory.
-constexpr size_t kHighDpiMaskByte = 82;
-constexpr size_t kDpiCodesByte = 84;
-constexpr size_t kDpiCodesCopyByte = 92;
-constexpr size_t kDpiEnabledByte = 100;
-constexpr size_t kEffectByte = 71;
-constexpr size_t kColorfulStagesByte = 24;
-constexpr size_t kSingleStagesByte = 104;
-constexpr int kColourBytes = 24;
+using namespace m560::layout;
+
+constexpr int kColourBytes = static_cast<int>(kStageColourBytes);
 constexpr int kKeyboardStages = 7;
 constexpr int kKeyboardKeys = 126;
 
@@ -198,7 +192,7 @@ void DeviceSettings::setDpi(int dpiCount, const QString& sensorType, const QVari
     if (m_settings.is560()) {
         const int enabled = qBound(0, dpiCount, kDpiStages);
         const uchar mask = static_cast<uchar>((1u << enabled) - 1);
-        for (int n = 1; n <= 4; ++n) {
+        for (int n = kFirstLayerBlock; n <= kLastLayerBlock; ++n) {
             auto& block = m_blocks.block(n);
             std::memcpy(block.data() + kDpiCodesByte, table.codes.data(), kDpiStages);
             std::memcpy(block.data() + kDpiCodesCopyByte, table.codes.data(), kDpiStages);
@@ -257,7 +251,7 @@ void DeviceSettings::setMouseEffect(uchar effect, uchar option1, uchar option2)
         m_device.hid553_0DH_SetRGBLedEffect(l.mode, l.level, l.third);
         return;
     }
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = kFirstLayerBlock; n <= kLastLayerBlock; ++n) {
         auto& block = m_blocks.block(n);
         block[kEffectByte] = l.mode;
         block[kEffectByte + 1] = l.level;
@@ -275,7 +269,7 @@ void DeviceSettings::setMouseColor(uchar type, const QVariantList& src24)
         colours[static_cast<size_t>(i)] = byteAt(src24, i);
     if (m_settings.is560()) {
         if (m_settings.isColorful()) {
-            std::memcpy(m_blocks.data(0) + kColorfulStagesByte, colours.data(), colours.size());
+            std::memcpy(m_blocks.data(0) + kColourfulStagesByte, colours.data(), colours.size());
             m_device.hid560_0CH_setProfile(m_blocks.data(0), 0);
         } else {
             std::memcpy(m_blocks.data(1) + kSingleStagesByte, colours.data(), colours.size());

@@ -1,7 +1,7 @@
 #include "view/GunData.h"
 
+#include "protocol/DeviceCommands.h"
 #include "view/DeviceBlocks.h"
-#include "view/DeviceCommands.h"
 #include "view/ListValues.h"
 #include "view/SettingsStore.h"
 
@@ -14,14 +14,7 @@ const QString kGroup = QStringLiteral("gunData/");
 constexpr int kRecordValues = 6;
 constexpr int kRenamedOldName = 6;
 
-// Gun layer data in a 560 profile block.
-constexpr size_t kOptionByte = 65;
-constexpr uchar kOptionGunOffBit = 0x04;
-constexpr size_t kMarkerByte = 78;
-constexpr uchar kGunMarker = 0xF0;
-constexpr size_t kRepeatByte = 79;
-constexpr size_t kXByte = 80;
-constexpr size_t kYByte = 81;
+using namespace m560::layout;
 
 // An empty key would address the whole group, and removing it would drop every record.
 bool isRecordKey(const QString& key)
@@ -102,13 +95,13 @@ void GunData::send(int layer, const QVariantList& data)
     const uchar x = ListValues::byteAt(data, 1);
     const uchar y = ListValues::byteAt(data, 2);
     if (m_settings.is560()) {
-        const int n = layer + 1;
+        const int n = kFirstGunBlock + layer - 1;
         auto& block = m_blocks.block(n);
-        block[kMarkerByte] = kGunMarker;
-        block[kRepeatByte] = repeat;
-        block[kXByte] = x;
-        block[kOptionByte] = static_cast<uchar>(block[kOptionByte] & ~kOptionGunOffBit);
-        block[kYByte] = y;
+        block[kGunMarkerByte] = kGunMarker;
+        block[kGunRepeatByte] = repeat;
+        block[kGunXByte] = x;
+        block[kGunOptionByte] = static_cast<uchar>(block[kGunOptionByte] & ~kGunOffBit);
+        block[kGunYByte] = y;
         m_device.hid560_0CH_setProfile(m_blocks.data(n), static_cast<uchar>(n));
         return;
     }

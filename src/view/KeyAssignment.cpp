@@ -1,7 +1,7 @@
 #include "view/KeyAssignment.h"
 
 #include "view/DeviceBlocks.h"
-#include "view/DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 #include "view/ListValues.h"
 #include "view/SettingsStore.h"
 #include "view/ViewLog.h"
@@ -238,7 +238,7 @@ void KeyAssignment::setKeyMatrix(const QVariantList& src64, bool isSendData, con
         sendMatrix(layer1, 1);
         return;
     }
-    uchar& mask = m_blocks.block(0)[2];
+    uchar& mask = m_blocks.block(0)[m560::layout::kLayerMaskByte];
     const Layers layers =
         buildGunLayers(layer1, storedMatrix(QStringLiteral("mouseFwKeyMatrix/")), otherParam, is560, mask);
     if (is560) {

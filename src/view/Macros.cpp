@@ -1,7 +1,7 @@
 #include "view/Macros.h"
 
 #include "devices/IniValues.h"
-#include "view/DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 #include "view/FileDialogs.h"
 #include "view/ListValues.h"
 #include "view/SettingsStore.h"

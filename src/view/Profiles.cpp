@@ -1,7 +1,7 @@
 #include "view/Profiles.h"
 
 #include "view/DeviceBlocks.h"
-#include "view/DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 #include "view/FileDialogs.h"
 #include "view/SettingsStore.h"
 

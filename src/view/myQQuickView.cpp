@@ -5,13 +5,13 @@
 #include "view/DeviceSettings.h"
 #include "view/FileDialogs.h"
 #include "view/GunData.h"
-#include "view/HidThreadCommands.h"
 #include "view/KeyAssignment.h"
 #include "view/MacroEncoding.h"
 #include "view/Macros.h"
 #include "view/NameLists.h"
 #include "view/PointerSettings.h"
 #include "view/Profiles.h"
+#include "view/ScreenValues.h"
 #include "view/SettingsStore.h"
 #include "view/ViewLog.h"
 
@@ -22,36 +22,44 @@ myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent)
     , m_settings(new SettingsStore(this))
     , m_blocks(std::make_unique<DeviceBlocks>())
-    , m_commands(std::make_unique<HidThreadCommands>())
     , m_defaultDialogs(std::make_unique<WidgetFileDialogs>(this))
+    , m_dialogs(m_defaultDialogs.get())
     , m_defaultGSettings(std::make_unique<GSettingsTool>())
     , m_defaultKConfig(std::make_unique<KConfigTool>())
-    , m_keys(std::make_unique<KeyAssignment>(*m_settings, *m_blocks, *m_commands))
-    , m_guns(std::make_unique<GunData>(*m_settings, *m_blocks, *m_commands))
-    , m_device(std::make_unique<DeviceSettings>(*m_settings, *m_blocks, *m_commands))
 {
     MacroCodec::registerForScreens();
-    setFileDialogs(nullptr);
+    buildLogic();
     setPointerBackends(nullptr, nullptr, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+}
 }
 
 myQQuickView::~myQQuickView() = default;
 
+void myQQuickView::buildLogic()
+{
+    DeviceCommands& device = m_hid ? static_cast<DeviceCommands&>(*m_hid) : m_noDevice;
+    m_profiles = std::make_unique<Profiles>(*m_settings, *m_blocks, device, *m_dialogs);
+    m_keys = std::make_unique<KeyAssignment>(*m_settings, *m_blocks, device);
+    m_macros = std::make_unique<Macros>(*m_settings, device, *m_dialogs);
+    m_guns = std::make_unique<GunData>(*m_settings, *m_blocks, device);
+    m_device = std::make_unique<DeviceSettings>(*m_settings, *m_blocks, device);
+}
+
 void myQQuickView::setHid(Hid_Thread* hid)
 {
-    m_commands->setHid(hid);
+    m_hid = hid;
+    buildLogic();
 }
 
 Hid_Thread* myQQuickView::hid() const
 {
-    return m_commands->hid();
+    return m_hid;
 }
 
 void myQQuickView::setFileDialogs(FileDialogs* dialogs)
 {
-    FileDialogs& d = dialogs ? *dialogs : *m_defaultDialogs;
-    m_profiles = std::make_unique<Profiles>(*m_settings, *m_blocks, *m_commands, d);
-    m_macros = std::make_unique<Macros>(*m_settings, *m_commands, d);
+    m_dialogs = dialogs ? dialogs : m_defaultDialogs.get();
+    buildLogic();
 }
 
 void myQQuickView::setPointerBackends(GSettingsBackend* gsettings, KConfigBackend* kconfig,
@@ -59,6 +67,12 @@ void myQQuickView::setPointerBackends(GSettingsBackend* gsettings, KConfigBacken
 {
     m_pointer = std::make_unique<PointerSettings>(gsettings ? *gsettings : *m_defaultGSettings,
                                                   kconfig ? *kconfig : *m_defaultKConfig, sessionDesktops);
+}
+
+QStringList myQQuickView::slotsAskingForFiles()
+{
+    return {QStringLiteral("loadMacroFile"), QStringLiteral("saveMacroFile"), QStringLiteral("loadProfile"),
+            QStringLiteral("saveProfile")};
 }
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
@@ -193,18 +207,18 @@ QVariantList myQQuickView::getNameList(QVariant type)
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
 {
-    return m_macros->save(name.toString(), macros, repeat);
+    return m_macros->save(name.toString(), macros, ScreenValues::plain(repeat));
 }
 
 QVariant myQQuickView::keyboardSendMacroData(QVariantList macroData, QVariant macroIndex)
 {
-    m_macros->sendToKeyboard(macroData, macroIndex.toUInt());
+    m_macros->sendToKeyboard(ScreenValues::plainList(macroData), macroIndex.toUInt());
     return true;
 }
 
 QVariant myQQuickView::mouseSendMacroData(QVariantList macroData, QVariant macroIndex)
 {
-    m_macros->sendToMouse(macroData, macroIndex.toUInt());
+    m_macros->sendToMouse(ScreenValues::plainList(macroData), macroIndex.toUInt());
     return true;
 }
 
@@ -215,12 +229,12 @@ QStringList myQQuickView::loadMacroIni(QVariant name)
 
 void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
 {
-    m_guns->saveRecord(index.toString(), src6);
+    m_guns->saveRecord(index.toString(), ScreenValues::plainList(src6));
 }
 
 void myQQuickView::mouseSendGundata(int layer, QVariantList data)
 {
-    m_guns->send(layer, data);
+    m_guns->send(layer, ScreenValues::plainList(data));
 }
 
 void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
@@ -228,7 +242,7 @@ void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
     bool ok = false;
     const int type = modifyType.toInt(&ok);
     if (ok)
-        m_guns->modify(type, src6);
+        m_guns->modify(type, ScreenValues::plainList(src6));
 }
 
 QVariantList myQQuickView::getGunData(QVariant name)
@@ -253,12 +267,12 @@ QVariant myQQuickView::getselectGun(QVariant index)
 
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 {
-    m_guns->setXYSensitive(index.toString(), xyData);
+    m_guns->setXYSensitive(index.toString(), ScreenValues::plain(xyData));
 }
 
 void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
 {
-    m_guns->setSelectGun(index.toString(), xyData);
+    m_guns->setSelectGun(index.toString(), ScreenValues::plain(xyData));
 }
 
 void myQQuickView::setCurrentProfile(int profile)
@@ -298,7 +312,7 @@ void myQQuickView::keyboardLEDPicture(int pictureIndex, bool isRecovery)
 
 void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVariantList otherParam)
 {
-    m_keys->setKeyMatrix(src64, isSendData, otherParam);
+    m_keys->setKeyMatrix(ScreenValues::plainList(src64), isSendData, ScreenValues::plainList(otherParam));
 }
 
 void myQQuickView::keyboardSetKeyMatrix(bool isRecovery)
@@ -308,7 +322,7 @@ void myQQuickView::keyboardSetKeyMatrix(bool isRecovery)
 
 void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray)
 {
-    m_device->setDpi(dpiCount, sensorType, dpiValueArray);
+    m_device->setDpi(dpiCount, sensorType, ScreenValues::plainList(dpiValueArray));
 }
 
 void myQQuickView::keyboardSetRGBEffect(uchar effect, uchar speed, uchar brightness, uchar color)
@@ -324,12 +338,12 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
 void myQQuickView::keyboardSetRGBColor(uchar type, QVariantList src24)
 {
     Q_UNUSED(type)
-    m_device->setKeyboardColor(src24);
+    m_device->setKeyboardColor(ScreenValues::plainList(src24));
 }
 
 void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
 {
-    m_device->setMouseColor(type, src24);
+    m_device->setMouseColor(type, ScreenValues::plainList(src24));
 }
 
 void myQQuickView::mouseSetProfile(uint profileNo)
@@ -410,17 +424,17 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
 
 void myQQuickView::setData(QVariant key, QVariant data)
 {
-    m_settings->setData(key.toString(), data);
+    m_settings->setData(key.toString(), ScreenValues::plain(data));
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    m_settings->setGlobalData(key.toString(), tmpdata);
+    m_settings->setGlobalData(key.toString(), ScreenValues::plain(tmpdata));
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)
 {
-    m_settings->setDataList(key.toString(), datalist);
+    m_settings->setDataList(key.toString(), ScreenValues::plainList(datalist));
 }
 
 void myQQuickView::setBusy(int busyTime)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/DeviceCommands.h"
+
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
@@ -13,7 +15,6 @@ class GSettingsBackend;
 class GunData;
 class KConfigBackend;
 class Hid_Thread;
-class HidThreadCommands;
 class KeyAssignment;
 class Macros;
 class PointerSettings;
@@ -39,6 +40,8 @@ public:
     // Seams for tests: where files are picked and where pointer settings go.
     // The view does not take ownership; null restores the defaults.
     void setFileDialogs(FileDialogs* dialogs);
+    // The slots that ask the user for a file through those dialogs.
+    static QStringList slotsAskingForFiles();
     // `sessionDesktops` as in XDG_CURRENT_DESKTOP, from which the desktop is told.
     void setPointerBackends(GSettingsBackend* gsettings, KConfigBackend* kconfig, const QString& sessionDesktops);
     // A session that is GNOME or nothing.
@@ -114,13 +117,18 @@ public Q_SLOTS:
     void setCurrentDPI(int dpiValue);
 
 private:
+    // Builds the logic objects on the current device, dialogs and settings.
+    void buildLogic();
     void invokeRoot(const char* function, Qt::ConnectionType type,
                     const QVariantList& args = {});
 
     SettingsStore* m_settings = nullptr;
     std::unique_ptr<DeviceBlocks> m_blocks;
-    std::unique_ptr<HidThreadCommands> m_commands;
+    Hid_Thread* m_hid = nullptr;
+    // The device while there is no protocol object: it sends nothing.
+    DeviceCommands m_noDevice;
     std::unique_ptr<FileDialogs> m_defaultDialogs;
+    FileDialogs* m_dialogs = nullptr;
     std::unique_ptr<GSettingsBackend> m_defaultGSettings;
     std::unique_ptr<KConfigBackend> m_defaultKConfig;
     std::unique_ptr<Profiles> m_profiles;

@@ -2,10 +2,11 @@
 #include "app/Widget.h"
 #include "devices/UdevRuleHint.h"
 #include "protocol/Clock.h"
+#include "protocol/sim/VirtualClock.h"
 #include "protocol/DpiSwitchTexts.h"
 #include "protocol/HidBackend.h"
-#include "protocol/SimulatedHid.h"
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "protocol/sim/TracingBackend.h"
 #include "view/myQQuickView.h"
 
 #include <QElapsedTimer>

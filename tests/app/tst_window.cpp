@@ -2,6 +2,7 @@
 #include "app/Ui_Controler.h"
 #include "app/UserEvent.h"
 #include "app/Widget.h"
+#include "protocol/sim/SimulatedHid.h"
 #include "view/myQQuickView.h"
 
 #include <QAction>
@@ -18,21 +19,25 @@
 
 namespace {
 
+// The host in front of a machine without our devices: detection finds nothing,
+// and nothing can reach a real device.
 class TrayHost : public Widget
 {
 public:
+    TrayHost()
+        : Widget(true)
+    {
+        sim.unplug(SimulatedHid::Device::Keyboard);
+        sim.unplug(SimulatedHid::Device::Mouse);
+        hid().setBackend(&sim);
+    }
+
+    SimulatedHid sim;
     bool tray = true;
 
 protected:
     bool trayAvailable() const override { return tray; }
 };
-
-const char kStyle[] =
-    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } QMenu::item { height: 22px; "
-    "padding: 0px 25px 0px 20px; } QMenu::item:enabled { color: rgb(225, 225, 225); } QMenu::item:!enabled { "
-    "color: rgb(155, 155, 155); } QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, "
-    "255, 255, 40); } QMenu::separator { height: 1px; background: rgb(100, 100, 100); } QMenu::indicator { width: "
-    "13px; height: 13px; } QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
 
 } // namespace
 
@@ -92,7 +97,6 @@ private Q_SLOTS:
         QCOMPARE(tray->toolTip(), QStringLiteral("VELDRAN QUORIX MOUSE Q9"));
         QMenu* menu = tray->contextMenu();
         QVERIFY(menu);
-        QCOMPARE(menu->styleSheet(), QString::fromLatin1(kStyle));
         QCOMPARE(menu->actions().size(), 1);
         QAction* quit = menu->actions().first();
         QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));

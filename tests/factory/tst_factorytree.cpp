@@ -2,7 +2,6 @@
 
 #include "TestData.h"
 
-#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -157,7 +156,6 @@ private slots:
     void textsThatNeedQuoting();
     void runtimeFolders();
     void trayIcon();
-    void applicationIconIsTheSameMark();
 };
 
 void TestFactoryTree::deviceList_data()
@@ -417,24 +415,16 @@ void TestFactoryTree::languagesAgree()
         const QString key = QStringLiteral("keyCode/%1").arg(i);
         QCOMPARE(chinese.value(key).toString(), english.value(key).toString());
     }
-    QVERIFY(chinese.value("main/0").toString() != english.value("main/0").toString());
-    QCOMPARE(chinese.value("main/0").toString(), QStringLiteral("编辑器"));
 }
 
+// Texts with a trailing blank, "=", a backslash, ";" or "," survive only quoted.
 void TestFactoryTree::textsThatNeedQuoting()
 {
     const QSettings english(modulesPath("i18n/English.ini"), QSettings::IniFormat);
-    QCOMPARE(english.value("keyMatrix/0").toString(), QStringLiteral("Key "));
-    QCOMPARE(english.value("keyAssigment/0").toString(), QStringLiteral("Key "));
-    QCOMPARE(english.value("keyCode/0").toString(), QStringLiteral("A"));
-    QCOMPARE(english.value("keyCode/42").toString(), QStringLiteral("="));
-    QCOMPARE(english.value("keyCode/45").toString(), QStringLiteral("\\"));
-    QCOMPARE(english.value("keyCode/46").toString(), QStringLiteral("\\"));
-    QCOMPARE(english.value("keyCode/47").toString(), QStringLiteral(";"));
-    QCOMPARE(english.value("keyCode/50").toString(), QStringLiteral(","));
-    QCOMPARE(english.value("keyCode/75").toString(), QStringLiteral("►"));
-    QCOMPARE(english.value("keyCode/132").toString(), QStringLiteral("MS-B5"));
-    QCOMPARE(english.value("keyAssigment/32").toString(), QStringLiteral("Play/Pause"));
+    const QList<QPair<const char*, QString>> texts = {
+        {"keyMatrix/0", "Key "}, {"keyCode/42", "="}, {"keyCode/45", "\\"}, {"keyCode/47", ";"}, {"keyCode/50", ","}};
+    for (const auto& [key, text] : texts)
+        QCOMPARE(english.value(key).toString(), text);
     // The balloon shows an entry and one space: each stage's entry names its stage.
     for (int stage = 1; stage <= 7; ++stage)
         QVERIFY(english.value(QStringLiteral("other/%1").arg(stage - 1)).toString().endsWith(QString::number(stage)));
@@ -457,48 +447,9 @@ void TestFactoryTree::trayIcon()
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(image.width(), image.height());
         QVERIFY(image.hasAlphaChannel());
-        // Rounded corners are transparent, the ring's hole is the dark ground, its left side the accent.
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        const int side = image.width();
-        QCOMPARE(QColor(image.pixel(side * 48 / 100, side * 46 / 100)).name(), QStringLiteral("#29292d"));
-        const QColor ring = image.pixel(side / 4, side * 46 / 100);
-        QVERIFY(ring.red() > ring.green() + 60);
-        sizes.insert(side);
+        sizes.insert(image.width());
     } while (reader.jumpToNextImage());
     QCOMPARE(sizes, QSet<int>({16, 32, 48}));
-}
-
-void TestFactoryTree::applicationIconIsTheSameMark()
-{
-    const QByteArray sourceDir = qgetenv("QUORIX_SOURCE_DIR");
-    if (sourceDir.isEmpty())
-        QSKIP("QUORIX_SOURCE_DIR is not set");
-    constexpr int side = 48;
-    QImageReader svg(QDir(QString::fromLocal8Bit(sourceDir)).filePath("packaging/quorix-config.svg"));
-    svg.setScaledSize(QSize(side, side));
-    const QImage scalable = svg.read().convertToFormat(QImage::Format_ARGB32);
-    QVERIFY2(!scalable.isNull(), qPrintable(svg.errorString()));
-
-    QImageReader ico(modulesPath("img/logo.ico"));
-    QImage tray;
-    do {
-        tray = ico.read();
-    } while (tray.width() != side && ico.jumpToNextImage());
-    QCOMPARE(tray.width(), side);
-    tray = tray.convertToFormat(QImage::Format_ARGB32);
-
-    // Both are drawn from one description; only their edge smoothing may differ.
-    qint64 difference = 0;
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const QRgb a = scalable.pixel(x, y);
-            const QRgb b = tray.pixel(x, y);
-            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b))
-                + qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
-        }
-    }
-    const double perChannel = double(difference) / (side * side * 4);
-    QVERIFY2(perChannel < 2.0, qPrintable(QString::number(perChannel)));
 }
 
 QTEST_MAIN(TestFactoryTree)

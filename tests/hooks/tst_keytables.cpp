@@ -67,24 +67,10 @@ class TestKeyTables : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void tableSizes();
     void iso105Keyboard_data();
     void iso105Keyboard();
-    void isoKeyboardIsComplete();
     void everyTranslatedCodeIsDistinct();
 };
-
-void TestKeyTables::tableSizes()
-{
-    Capture capture;
-    QCOMPARE(capture.hook.scanToVirtualKey().size(), size_t(105));
-    QCOMPARE(capture.hook.virtualKeyToUsage().size(), size_t(121));
-    // Rebuilt from empty each time, never added to.
-    capture.hook.initialise(1);
-    QCOMPARE(capture.hook.scanToVirtualKey().size(), size_t(105));
-    QCOMPARE(capture.hook.virtualKeyToUsage().size(), size_t(121));
-    QCOMPARE(GlobalInputHook::instance(), &capture.hook);
-}
 
 void TestKeyTables::iso105Keyboard_data()
 {
@@ -108,19 +94,6 @@ void TestKeyTables::iso105Keyboard()
         return;
     }
     QCOMPARE(capture.joined(), QString::asprintf("%02X+ %02X-", usage, usage));
-}
-
-void TestKeyTables::isoKeyboardIsComplete()
-{
-    QCOMPARE(int(std::size(kIso105)), 105);
-    QSet<int> codes;
-    QSet<int> usages;
-    for (const IsoKey& key : kIso105) {
-        codes.insert(key.evdev);
-        usages.insert(key.usage);
-    }
-    QCOMPARE(codes.size(), 105);
-    QCOMPARE(usages.size(), 105);
 }
 
 void TestKeyTables::everyTranslatedCodeIsDistinct()

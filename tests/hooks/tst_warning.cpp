@@ -214,7 +214,8 @@ void TestWarning::deliveredOverSingleInstanceChannel()
     Host host;
     GlobalInputHook hook;
     hook.initialise(0);
-    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &running, &host.box);
+    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
+    connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
 
     // The sender waits for the answer, so it needs a thread of its own here.
     bool sent = false;
@@ -239,7 +240,8 @@ void TestWarning::textMessagesAreNotWarnings()
     Host host;
     GlobalInputHook hook;
     hook.initialise(0);
-    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &running, &host.box);
+    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
+    connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
     int texts = 0;
     connect(&running, &SingleInstance::messageReceived, this, [&texts] { ++texts; });
 
@@ -265,7 +267,8 @@ void TestWarning::peerOfAnotherUserIsRefused()
     Host host;
     GlobalInputHook hook;
     hook.initialise(0);
-    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &running, &host.box);
+    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
+    connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
 
     // Open the way for the other user, so only the peer check stands between.
     const QByteArray path = QFile::encodeName(running.socketPath());

@@ -1,16 +1,28 @@
 #pragma once
 
 #include "protocol/Clock.h"
+#include "protocol/sim/VirtualClock.h"
 #include "protocol/HidOwner.h"
 #include "protocol/Hid_Thread.h"
-#include "protocol/SimulatedHid.h"
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "protocol/sim/TracingBackend.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+// One command slot called with fixed arguments, as a row of a data table.
+using DeviceCall = std::function<void(Hid_Thread&)>;
+Q_DECLARE_METATYPE(DeviceCall)
+
+inline uchar* bytesOf(QByteArray& b)
+{
+    return reinterpret_cast<uchar*>(b.data());
+}
 
 // One traced call, parsed back from its JSON line.
 struct TraceRow

@@ -2,30 +2,31 @@
 
 #include <QtTest>
 
-// One golden case per command of the 560 mouse family.
+// The 560 mouse family's commands: their bytes, payloads and pauses on the wire.
 class TestMouse560 : public QObject
 {
     Q_OBJECT
 
-    static uchar* bytes(QByteArray& b) { return reinterpret_cast<uchar*>(b.data()); }
-
 private Q_SLOTS:
     void init() { rig = std::make_unique<ProtocolRig>(sim::MouseFamily::F560); rig->select(ProtocolRig::kMouse); }
 
-    void keyboardOption()
+    void quickCommands_data()
     {
-        rig->hid.hid560_01H_SetKeyboardoption(0x0A, 0x0B);
-        const QString msg = checkQuickCommand(*rig, commandReport({0x01, 0x0A, 0x0B}));
-        QVERIFY2(msg.isEmpty(), qPrintable(msg));
-        QCOMPARE(rig->sim.mouse().state().options560, (std::array<uchar, 2>{0x0A, 0x0B}));
+        QTest::addColumn<DeviceCall>("call");
+        QTest::addColumn<QByteArray>("feature");
+        QTest::newRow("01 options") << DeviceCall([](Hid_Thread& h) { h.hid560_01H_SetKeyboardoption(0x0A, 0x0B); })
+                                    << commandReport({0x01, 0x0A, 0x0B});
+        QTest::newRow("02 current profile") << DeviceCall([](Hid_Thread& h) { h.hid560_02H_SetCurrentProfile(3); })
+                                            << commandReport({0x02, 3});
     }
 
-    void currentProfileDoesNotSettle()
+    void quickCommands()
     {
-        rig->hid.hid560_02H_SetCurrentProfile(3);
-        const QString msg = checkQuickCommand(*rig, commandReport({0x02, 3}));
+        QFETCH(DeviceCall, call);
+        QFETCH(QByteArray, feature);
+        call(rig->hid);
+        const QString msg = checkQuickCommand(*rig, feature);
         QVERIFY2(msg.isEmpty(), qPrintable(msg));
-        QCOMPARE(rig->sim.mouse().state().currentProfile, uchar(3));
     }
 
     void currentDpiGoesToFourIndexes()
@@ -84,68 +85,57 @@ private Q_SLOTS:
         QCOMPARE(rig->sim.mouse().state().currentProfile, uchar(0));
     }
 
-    void busyReportRateWritesTheSharedMessage()
+    void blockCommands_data()
     {
-        QTimer::singleShot(0, [&] { rig->hid.hid560_03H_SetReportRate(1); });
-        QTest::ignoreMessage(QtDebugMsg, "cmd Failed 01");
-        rig->hid.hid560_02H_SetCurrentProfile(1);
-        QCOMPARE(rig->rows({"send-feature"}).size(), 1);
+        QTest::addColumn<DeviceCall>("call");
+        QTest::addColumn<QByteArray>("feature");
+        QTest::addColumn<QByteArray>("payload");
+        QByteArray profile = pattern(128, 6), keys = pattern(64, 7), macro = pattern(128, 8);
+        QTest::newRow("0C profile block")
+            << DeviceCall([profile](Hid_Thread& h) mutable { h.hid560_0CH_setProfile(bytesOf(profile), 4); })
+            << commandReport({0x0C, 4, 0x80}) << profile;
+        // The key matrix announces and sends a whole block: its 64 bytes, then zeros.
+        QTest::newRow("0D key matrix")
+            << DeviceCall([keys](Hid_Thread& h) mutable { h.hid560_0DH_SetKeyMatrix(bytesOf(keys), 1); })
+            << commandReport({0x0D, 1, 0x80}) << keys + QByteArray(64, '\0');
+        QTest::newRow("0F macro") << DeviceCall([macro](Hid_Thread& h) mutable { h.hid560_0FH_SetMacroKey(2, bytesOf(macro)); })
+                                  << commandReport({0x0F, 2, 0x80}) << macro;
     }
 
-    void profileWrite()
+    void blockCommands()
     {
-        QByteArray src = pattern(128, 6);
-        rig->hid.hid560_0CH_setProfile(bytes(src), 4);
-        const QString msg = checkSettledTrain(*rig, commandReport({0x0C, 4, 0x80}), chunks(src, 32), 32);
+        QFETCH(DeviceCall, call);
+        QFETCH(QByteArray, feature);
+        QFETCH(QByteArray, payload);
+        call(rig->hid);
+        const QString msg = checkSettledTrain(*rig, feature, chunks(payload, 32), 32);
         QVERIFY2(msg.isEmpty(), qPrintable(msg));
-        QCOMPARE(rig->sim.mouse().state().profiles[4], src);
     }
 
-    void keyMatrixAnnouncesAWholeBlock()
+    void gettersReadTheReply()
     {
-        QByteArray src = pattern(64, 7);
-        rig->hid.hid560_0DH_SetKeyMatrix(bytes(src), 1);
-        QByteArray block = src + QByteArray(64, '\0');
-        const QString msg = checkSettledTrain(*rig, commandReport({0x0D, 1, 0x80}), chunks(block, 32), 32);
-        QVERIFY2(msg.isEmpty(), qPrintable(msg));
-        QCOMPARE(rig->sim.mouse().state().keyMatrices.value(1), block);
-    }
-
-    void macro()
-    {
-        QByteArray src = pattern(128, 8);
-        rig->hid.hid560_0FH_SetMacroKey(2, bytes(src));
-        const QString msg = checkSettledTrain(*rig, commandReport({0x0F, 2, 0x80}), chunks(src, 32), 32);
-        QVERIFY2(msg.isEmpty(), qPrintable(msg));
-        QCOMPARE(rig->sim.mouse().state().macros.value(2), src);
-    }
-
-    void optionRead()
-    {
-        rig->sim.mouse().state().options560 = {0x31, 0x32};
+        auto& state = rig->sim.mouse().state();
+        state.options560 = {0x31, 0x32};
+        state.currentProfile = 2;
+        state.dpiStages = {5, 6, 7, 1};
         uchar a = 0, b = 0;
         rig->hid.hid560_81H_GetKeyboardoption(a, b);
-        const QString msg = checkReplyCommand(*rig, hexBytes("00 81 00 00 00 00 00 00 7e"));
+        QString msg = checkReplyCommand(*rig, hexBytes("00 81 00 00 00 00 00 00 7e"));
         QVERIFY2(msg.isEmpty(), qPrintable(msg));
         QCOMPARE((QList<int>{a, b}), (QList<int>{0x31, 0x32}));
-    }
 
-    void currentProfileRead()
-    {
-        rig->sim.mouse().state().currentProfile = 2;
+        rig->trace.clear();
         uchar profile = 0;
         rig->hid.hid560_82H_GetCurrentProfile(profile);
-        const QString msg = checkReplyCommand(*rig, commandReport({0x82}));
+        msg = checkReplyCommand(*rig, commandReport({0x82}));
         QVERIFY2(msg.isEmpty(), qPrintable(msg));
         QCOMPARE(profile, uchar(2));
-    }
 
-    void currentDpiReadSendsItsFirstInput()
-    {
-        rig->sim.mouse().state().dpiStages = {5, 6, 7, 1};
+        // The stage request sends its first input.
+        rig->trace.clear();
         uchar index = 1, stage = 0;
         rig->hid.hid560_84H_GetCurrentDPI(index, stage);
-        const QString msg = checkReplyCommand(*rig, commandReport({0x84, 1}));
+        msg = checkReplyCommand(*rig, commandReport({0x84, 1}));
         QVERIFY2(msg.isEmpty(), qPrintable(msg));
         QCOMPARE(stage, uchar(5));
     }
@@ -164,11 +154,11 @@ private Q_SLOTS:
     {
         for (int block = 0; block < 5; ++block) {
             QByteArray src = pattern(128, 20 + block);
-            rig->hid.hid560_0CH_setProfile(bytes(src), static_cast<uchar>(block));
+            rig->hid.hid560_0CH_setProfile(bytesOf(src), static_cast<uchar>(block));
         }
         rig->trace.clear();
         QByteArray buffer(128, '\0');
-        rig->hid.hid560_8CH_readProfile(bytes(buffer), 3);
+        rig->hid.hid560_8CH_readProfile(bytesOf(buffer), 3);
         QCOMPARE(buffer, pattern(128, 23));
         const QList<TraceRow> rows = rig->rows({"send-feature", "get-feature", "read"});
         QCOMPARE(rows.size(), 6);
@@ -182,46 +172,35 @@ private Q_SLOTS:
     {
         rig->sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op::SendFeature, 1);
         QByteArray buffer = pattern(128, 40);
-        rig->hid.hid560_8CH_readProfile(bytes(buffer), 0);
+        rig->hid.hid560_8CH_readProfile(bytesOf(buffer), 0);
         QCOMPARE(buffer, pattern(128, 40));
         QVERIFY(rig->rows({"get-feature", "read"}).isEmpty());
     }
 
     void busyMessages_data()
     {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QString>("message");
-        const char* messages[] = {"cmd Failed 03", "cmd Failed 02", "cmd Failed 01", "cmd Failed 04",
-                                  "cmd Failed 0C", "cmd Failed 12", "cmd Failed 0F", "cmd Failed 81",
-                                  "cmd Failed 82", "cmd Failed 84", "cmd Failed 8c"};
-        for (int i = 0; i < 11; ++i)
-            QTest::newRow(messages[i]) << i << QString::fromLatin1(messages[i]);
+        QTest::addColumn<DeviceCall>("call");
+        QByteArray buffer(128, '\0');
+        const auto row = [](const char* message, DeviceCall call) { QTest::newRow(message) << call; };
+        row("cmd Failed 03", [](Hid_Thread& h) { h.hid560_01H_SetKeyboardoption(1, 2); });
+        row("cmd Failed 02", [](Hid_Thread& h) { h.hid560_02H_SetCurrentProfile(1); });
+        row("cmd Failed 01", [](Hid_Thread& h) { h.hid560_03H_SetReportRate(1); });
+        row("cmd Failed 04", [](Hid_Thread& h) { h.hid560_04H_SetCurrentDPI(1); });
+        row("cmd Failed 0C", [buffer](Hid_Thread& h) mutable { h.hid560_0CH_setProfile(bytesOf(buffer), 1); });
+        row("cmd Failed 12", [buffer](Hid_Thread& h) mutable { h.hid560_0DH_SetKeyMatrix(bytesOf(buffer), 1); });
+        row("cmd Failed 0F", [buffer](Hid_Thread& h) mutable { h.hid560_0FH_SetMacroKey(1, bytesOf(buffer)); });
+        row("cmd Failed 81", [](Hid_Thread& h) { uchar r[2] = {}; h.hid560_81H_GetKeyboardoption(r[0], r[1]); });
+        row("cmd Failed 82", [](Hid_Thread& h) { uchar r = 0; h.hid560_82H_GetCurrentProfile(r); });
+        row("cmd Failed 84", [](Hid_Thread& h) { uchar r[2] = {}; h.hid560_84H_GetCurrentDPI(r[0], r[1]); });
+        row("cmd Failed 8c", [buffer](Hid_Thread& h) mutable { h.hid560_8CH_readProfile(bytesOf(buffer), 0); });
     }
 
+    // A command started while another holds the channel gives up with its own text.
     void busyMessages()
     {
-        QFETCH(int, which);
-        QFETCH(QString, message);
-        QByteArray buffer(128, '\0');
-        uchar* b = bytes(buffer);
-        uchar r1 = 0, r2 = 0;
-        QTimer::singleShot(0, [&] {
-            auto& h = rig->hid;
-            switch (which) {
-            case 0: h.hid560_01H_SetKeyboardoption(1, 2); break;
-            case 1: h.hid560_02H_SetCurrentProfile(1); break;
-            case 2: h.hid560_03H_SetReportRate(1); break;
-            case 3: h.hid560_04H_SetCurrentDPI(1); break;
-            case 4: h.hid560_0CH_setProfile(b, 1); break;
-            case 5: h.hid560_0DH_SetKeyMatrix(b, 1); break;
-            case 6: h.hid560_0FH_SetMacroKey(1, b); break;
-            case 7: h.hid560_81H_GetKeyboardoption(r1, r2); break;
-            case 8: h.hid560_82H_GetCurrentProfile(r1); break;
-            case 9: h.hid560_84H_GetCurrentDPI(r1, r2); break;
-            default: h.hid560_8CH_readProfile(b, 0); break;
-            }
-        });
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+        QFETCH(DeviceCall, call);
+        QTimer::singleShot(0, [&] { call(rig->hid); });
+        QTest::ignoreMessage(QtDebugMsg, QTest::currentDataTag());
         rig->hid.hid560_02H_SetCurrentProfile(1);
         QCOMPARE(rig->rows({"send-feature", "write"}).size(), 1);
     }

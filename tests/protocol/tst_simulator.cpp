@@ -1,48 +1,13 @@
 #include "ProtocolRig.h"
 
-#include <QMetaMethod>
 #include <QtTest>
 
-// The simulated devices, the trace format and the published slot list.
+// The simulated devices and the trace format.
 class TestSimulator : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void slotsInTheirPublishedOrder()
-    {
-        const QStringList expected = {
-            "hidCS(uchar*)", "chkDeviceIsEnCode(int)", "USBDataEncryption(uchar*,uchar*)",
-            "USBDataDecipher(uchar*,uchar*)", "hid553_00H_GetSecrecyCode(uchar&,uchar&,uchar&,uchar&)",
-            "hid553_83H_GetKeyboardoption(uchar&,uchar&,uchar&,uchar&)", "hid560_81H_GetKeyboardoption(uchar&,uchar&)",
-            "hid560_82H_GetCurrentProfile(uchar&)", "hid560_84H_GetCurrentDPI(uchar&,uchar&)",
-            "hid553_8BH_GetCurrentDPI(uchar&)", "hid553_03H_SetKeyboardoption(uchar,uchar,uchar,uchar)",
-            "hid553_04H_SetGunData(uchar,uchar,uchar,uchar)", "hid560_01H_SetKeyboardoption(uchar,uchar)",
-            "hid553_01H_SetReportRate(uchar)", "hid560_03H_SetReportRate(uchar)", "hid560_04H_SetCurrentDPI(uchar)",
-            "hidARM_09H_SetKeyboardMode(uchar)", "hidARM_13H_RecoveryData()", "hid553_0BH_SetCurrentDPI(uchar)",
-            "keyboard_0DH_SetKeyMatrix(uchar*)", "keyboard_12H_SetPicture(uchar*,uchar)",
-            "hid553_12H_SetKeyMatrix(uchar*,uchar)", "hid560_0DH_SetKeyMatrix(uchar*,uchar)",
-            "hid560_0CH_setProfile(uchar*,uchar)", "hid560_8CH_readProfile(uchar*,uchar)",
-            "keyboardReadProfile(uchar*)", "hid560_02H_SetCurrentProfile(uchar)",
-            "keyboard_11H_SetMacroKey(uchar,uchar*)", "hid553_13H_SetMacroKey(uchar,uchar*)",
-            "hid560_0FH_SetMacroKey(uchar,uchar*)", "hid553_11H_SetDPISet(uchar,uchar*)",
-            "hid553_02H_SetCurrentKeyMatrix(uchar)", "hid553_0DH_SetRGBLedEffect(uchar,uchar,uchar)",
-            "hidARM_08H_SetRGBLedEffect(uchar,uchar,uchar,uchar)", "hid553_0CH_SetFixLEDColor(uchar*)",
-            "keyboard_14H_SetLED8StageColor(uchar,uchar,uchar,uchar)", "hid553_10H_SetLED8StageColor(uchar,uchar*)"};
-        const QMetaObject& mo = Hid_Thread::staticMetaObject;
-        QStringList found;
-        QStringList signalNames;
-        for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
-            const QMetaMethod m = mo.method(i);
-            if (m.methodType() == QMetaMethod::Slot && m.access() == QMetaMethod::Public)
-                found << QString::fromLatin1(m.methodSignature());
-            if (m.methodType() == QMetaMethod::Signal)
-                signalNames << QString::fromLatin1(m.methodSignature());
-        }
-        QCOMPARE(found, expected);
-        QVERIFY(signalNames.isEmpty());
-    }
-
     void traceLineFormat()
     {
         const uchar data[3] = {0x00, 0x12, 0xAB};

@@ -1,5 +1,6 @@
 #include "ProtocolRig.h"
 
+#include <QProcess>
 #include <QTimer>
 #include <QtTest>
 
@@ -16,6 +17,16 @@ private Q_SLOTS:
         QCOMPARE(hid.hidCS(block), uchar(0xFC));
         uchar wraps[8] = {0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0};
         QCOMPARE(hid.hidCS(wraps), uchar(~(0xFF * 3) & 0xFF));
+    }
+
+    // A protocol object nobody gave a back end must not reach a real device.
+    void withoutAChosenBackEndTheFirstDeviceCallAborts()
+    {
+        QProcess helper;
+        helper.start(QStringLiteral(QUORIX_UNCHOSEN_BACKEND), QStringList());
+        QVERIFY(helper.waitForFinished(30000));
+        QVERIFY(helper.exitStatus() == QProcess::CrashExit || helper.exitCode() != 0);
+        QVERIFY2(helper.readAllStandardError().contains("No HID back end was chosen"), "no reason given");
     }
 
     void plainFeatureReportOnTheWire()
@@ -161,6 +172,53 @@ private Q_SLOTS:
         rig.hid.hid553_01H_SetReportRate(3);
         qInstallMessageHandler(previous);
         QCOMPARE(captured, QStringList{QStringLiteral("quorix.protocol|cmd Failed 12")});
+    }
+
+    void everyFailedTransferIsLoggedOnce_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<int>("nth");
+        QTest::addColumn<bool>("readsProfile");
+        QTest::addColumn<QString>("logged");
+        using Op = SimulatedHid::Op;
+        const QString macro = QStringLiteral("Command 0f to the mouse (record 1) failed: %1");
+        const QString profile = QStringLiteral("Command 8c to the mouse (record 1) failed: %1");
+        QTest::newRow("open") << int(Op::Open) << 1 << false << macro.arg("open returned -1");
+        QTest::newRow("command report") << int(Op::SendFeature) << 1 << false << macro.arg("send-feature returned -1");
+        QTest::newRow("third output report") << int(Op::Write) << 3 << false << macro.arg("write returned -1");
+        QTest::newRow("reply") << int(Op::GetFeature) << 1 << true << profile.arg("get-feature returned -1");
+        QTest::newRow("second input report") << int(Op::Read) << 2 << true << profile.arg("read returned -1");
+        QTest::newRow("report length") << -1 << 0 << false
+                                       << macro.arg("cutting the payload (report length) returned 0");
+    }
+
+    // Whatever step fails, the log says once which device, command and call.
+    void everyFailedTransferIsLoggedOnce()
+    {
+        QFETCH(int, op);
+        QFETCH(int, nth);
+        QFETCH(bool, readsProfile);
+        QFETCH(QString, logged);
+        static QStringList captured;
+        captured.clear();
+        ProtocolRig rig(sim::MouseFamily::F560);
+        if (op < 0)
+            rig.setReportLength(ProtocolRig::kMouse, 0);
+        rig.select(ProtocolRig::kMouse);
+        if (op >= 0)
+            rig.sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op(op), nth);
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (type == QtWarningMsg)
+                    captured << QString::fromLatin1(context.category) + QLatin1Char('|') + text;
+            });
+        QByteArray buffer = pattern(128);
+        if (readsProfile)
+            rig.hid.hid560_8CH_readProfile(reinterpret_cast<uchar*>(buffer.data()), 0);
+        else
+            rig.hid.hid560_0FH_SetMacroKey(1, reinterpret_cast<uchar*>(buffer.data()));
+        qInstallMessageHandler(previous);
+        QCOMPARE(captured, QStringList{QStringLiteral("quorix.protocol|") + logged});
     }
 
     void busyChannelLeavesGetterOutputs()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "SimControlWindow.h"
 
 #include "app/Widget.h"
-#include "protocol/SimulatedHid.h"
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "protocol/sim/TracingBackend.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>

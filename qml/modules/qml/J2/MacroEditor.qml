@@ -199,12 +199,8 @@ Dialog {
         if (name === "" || name === oldName || nameArray().indexOf(name) >= 0
                 || /[\/\\]/.test(name) || name.indexOf("..") >= 0)
             return
+        // The main screen renames the file together with its bindings.
         modifyMacroName(oldName, name)
-        // The main screen renames the file with its bindings; where no page
-        // listens, the editor does it so that the file follows the name.
-        if (ui_View.loadMacroIni(name).length === 0
-                && !ui_View.modifyMacroNameUpdateProfile(oldName, name))
-            return
         names.setProperty(index, "textValue", name)
         storeNames()
     }

@@ -1,4 +1,4 @@
-#include "protocol/SimulatedHid.h"
+#include "protocol/sim/SimulatedHid.h"
 
 #include "protocol/Clock.h"
 #include "protocol/KnownDevices.h"

@@ -1,4 +1,4 @@
-#include "protocol/TracingBackend.h"
+#include "protocol/sim/TracingBackend.h"
 
 #include "protocol/Clock.h"
 #include "protocol/KnownDevices.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "protocol/HidBackend.h"
-#include "protocol/SimFirmware.h"
+#include "protocol/sim/SimFirmware.h"
 
 #include <QByteArray>
 #include <QHash>

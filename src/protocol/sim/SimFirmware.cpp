@@ -1,4 +1,4 @@
-#include "protocol/SimFirmware.h"
+#include "protocol/sim/SimFirmware.h"
 
 #include "protocol/KeyboardProtocol.h"
 #include "protocol/KnownDevices.h"

@@ -1,0 +1,285 @@
+#include "Commands.h"
+
+#include "Host.h"
+#include "ProfileApply.h"
+#include "app/SingleInstance.h"
+#include "devices/Detection.h"
+#include "devices/DeviceList.h"
+#include "protocol/sim/SimulatedHid.h"
+#include "view/SettingsStore.h"
+#include "view/myQQuickView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <QThread>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+void printJson(const QJsonValue& v)
+{
+    QJsonDocument doc = v.isArray() ? QJsonDocument(v.toArray())
+                                    : v.isObject() ? QJsonDocument(v.toObject()) : QJsonDocument(QJsonArray{v});
+    QByteArray text = doc.toJson(QJsonDocument::Compact);
+    if (!v.isArray() && !v.isObject())
+        text = text.mid(1, text.size() - 2);
+    out() << QString::fromUtf8(text) << Qt::endl;
+}
+
+QJsonArray parseArgs(const QStringList& args)
+{
+    QJsonArray values;
+    for (const QString& a : args) {
+        QJsonArray one;
+        QString error;
+        if (!parseJsonValues(a, &one, &error) || one.size() != 1)
+            throw UsageError{QStringLiteral("argument is not one JSON value: %1").arg(a)};
+        values.append(one.first());
+    }
+    return values;
+}
+
+} // namespace
+
+Commands::Commands(const Options& options)
+    : m_opt(options)
+{
+}
+
+Commands::~Commands() = default;
+
+SlotCall Commands::prepareCall(const QString& target, const QJsonArray& args)
+{
+    const int dot = target.indexOf(QLatin1Char('.'));
+    if (dot <= 0)
+        throw UsageError{QStringLiteral("expected OBJECT.SLOT, not \"%1\"").arg(target)};
+    SlotCall call;
+    if (!call.prepare(m_tool->object(target.left(dot)), target.left(dot), target.mid(dot + 1), args))
+        throw UsageError{call.error()};
+    return call;
+}
+
+int Commands::cmdDevices()
+{
+    QList<DeviceRecord> devices = DeviceList::read();
+    Detection::locateInterfaces(devices, m_tool->backend());
+    QJsonArray list;
+    auto hex = [](quint16 v) { return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')); };
+    for (int i = 0; i < devices.size(); ++i) {
+        const DeviceRecord& r = devices[i];
+        list.append(QJsonObject{{QStringLiteral("index"), i},
+                                {QStringLiteral("type"), r.type},
+                                {QStringLiteral("vid"), hex(r.vid)},
+                                {QStringLiteral("pid"), hex(r.pid)},
+                                {QStringLiteral("usagePage"), hex(r.usagePage)},
+                                {QStringLiteral("usage"), hex(r.usage)},
+                                {QStringLiteral("usagePage2"), hex(r.usagePage2)},
+                                {QStringLiteral("usage2"), hex(r.usage2)},
+                                {QStringLiteral("reportLength"), r.reportLength},
+                                {QStringLiteral("isEncode"), r.isEncode},
+                                {QStringLiteral("sCode"), r.sCode},
+                                {QStringLiteral("present"), !r.path.isEmpty()},
+                                {QStringLiteral("path"), r.path},
+                                {QStringLiteral("path2"), r.path2}});
+    }
+    out() << QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented));
+    out().flush();
+    return 0;
+}
+
+int Commands::cmdSlots()
+{
+    QStringList names = {QStringLiteral("ui_View"), QStringLiteral("hid")};
+    if (m_opt.args.size() > 1)
+        throw UsageError{QStringLiteral("slots takes at most one object name")};
+    if (!m_opt.args.isEmpty()) {
+        m_tool->object(m_opt.args.first());
+        names = {m_opt.args.first()};
+    }
+    for (const QString& n : names)
+        for (const QString& line : SlotCall::signatures(m_tool->object(n), n))
+            out() << line << Qt::endl;
+    return 0;
+}
+
+int Commands::cmdCall()
+{
+    if (m_opt.args.isEmpty())
+        throw UsageError{QStringLiteral("call needs OBJECT.SLOT")};
+    SlotCall call = prepareCall(m_opt.args.first(), parseArgs(m_opt.args.mid(1)));
+    m_tool->selectDevice(m_opt.args.first().startsWith(QLatin1String("hid.")));
+    call.invoke();
+    printJson(call.result());
+    if (call.hasOutputs())
+        printJson(call.outputs());
+    return 0;
+}
+
+int Commands::cmdScript()
+{
+    if (m_opt.args.size() > 1)
+        throw UsageError{QStringLiteral("script takes one file name or -")};
+    const QString name = m_opt.args.value(0, QStringLiteral("-"));
+    QFile file;
+    if (name == QLatin1String("-") ? !file.open(stdin, QIODevice::ReadOnly)
+                                   : (file.setFileName(name), !file.open(QIODevice::ReadOnly | QIODevice::Text)))
+        throw UsageError{QStringLiteral("cannot read the script %1").arg(name)};
+    // Every line is checked before the first one runs, so a bad line sends nothing.
+    QList<SlotCall> calls;
+    bool needsDevice = false;
+    int lineNo = 0;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        ++lineNo;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int space = line.indexOf(QLatin1Char(' '));
+        const QString target = space < 0 ? line : line.left(space);
+        QJsonArray args;
+        QString error;
+        if (space >= 0 && !parseJsonValues(line.mid(space + 1), &args, &error))
+            throw UsageError{QStringLiteral("line %1: %2").arg(lineNo).arg(error)};
+        try {
+            calls.append(prepareCall(target, args));
+        } catch (const UsageError& e) {
+            throw UsageError{QStringLiteral("line %1: %2").arg(lineNo).arg(e.message)};
+        }
+        needsDevice = needsDevice || target.startsWith(QLatin1String("hid."));
+    }
+    m_tool->selectDevice(needsDevice);
+    for (SlotCall& call : calls) {
+        call.invoke();
+        if (call.hasOutputs())
+            printJson(QJsonObject{{QStringLiteral("result"), call.result()}, {QStringLiteral("out"), call.outputs()}});
+        else
+            printJson(call.result());
+    }
+    return 0;
+}
+
+int Commands::cmdConnect()
+{
+    if (!m_opt.args.isEmpty())
+        throw UsageError{QStringLiteral("connect takes no arguments")};
+    const int index = m_tool->selectDevice(true);
+    Hid_Thread& hid = m_tool->host().hid();
+    hid.connectRead(index);
+    m_tool->stopReader();
+    printJson(QJsonObject{{QStringLiteral("device"), index}});
+    return 0;
+}
+
+int Commands::cmdApplyProfile()
+{
+    if (m_opt.args.size() != 1)
+        throw UsageError{QStringLiteral("apply-profile takes one profile slot number")};
+    const int slot = parseWholeNumber(m_opt.args.first(), QStringLiteral("the profile slot"));
+    if (!SettingsStore::isValidSlot(slot))
+        throw UsageError{QStringLiteral("profile slot %1 is outside 0 … 9").arg(slot)};
+    const int index = m_tool->selectDevice(true);
+    const QString layout = m_tool->host().hid().devices().value(index).type == 1 ? QStringLiteral("mouse")
+                                                                                 : QStringLiteral("keyboard");
+    myQQuickView* view = m_tool->host().view();
+    view->setGlobalData(layout + QStringLiteral("/profileNo"), slot);
+    view->setCurrentProfile(slot);
+    applyCurrentProfile(*view, layout);
+    view->settings().flush();
+    printJson(QJsonObject{{QStringLiteral("device"), index}, {QStringLiteral("profile"), slot}});
+    return 0;
+}
+
+int Commands::cmdMonitor()
+{
+    if (!m_opt.args.isEmpty())
+        throw UsageError{QStringLiteral("monitor takes no arguments")};
+    m_tool->host().onEvent = [](const QString& line) { out() << line << Qt::endl; };
+
+    // Standard input: simulator actions with --simulate; its end ends the monitor.
+    QThread* input = QThread::create([this] {
+        std::string line;
+        while (std::getline(std::cin, line)) {
+            const QString action = QString::fromStdString(line).trimmed();
+            QMetaObject::invokeMethod(qApp, [this, action] {
+                if (action.isEmpty() || !m_tool->sim())
+                    return;
+                const QStringList words = action.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                const auto device = words.value(1) == QLatin1String("mouse") ? SimulatedHid::Device::Mouse
+                                                                             : SimulatedHid::Device::Keyboard;
+                const bool known = words.value(1) == QLatin1String("mouse") || words.value(1) == QLatin1String("keyboard");
+                if (words.size() == 2 && words[0] == QLatin1String("plug") && known) {
+                    m_tool->sim()->plug(device);
+                    m_tool->host().deviceChangeNotified();
+                } else if (words.size() == 2 && words[0] == QLatin1String("unplug") && known) {
+                    m_tool->sim()->unplug(device);
+                    m_tool->host().deviceChangeNotified();
+                } else if (words.size() == 1 && words[0] == QLatin1String("dpi-button")) {
+                    m_tool->sim()->pressDpiButton();
+                } else {
+                    std::fprintf(stderr, "quorixctl: unknown simulator action: %s\n", qPrintable(action));
+                }
+            }, Qt::QueuedConnection);
+        }
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    });
+    input->start();
+    m_tool->host().checkDevice();
+    const int rc = QCoreApplication::exec();
+    m_tool->stopReader();
+    if (input->isFinished())
+        delete input;
+    return rc;
+}
+
+int Commands::cmdWarn()
+{
+    if (m_opt.args.size() != 1)
+        throw UsageError{QStringLiteral("warn takes one text (quote it)")};
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/" QUORIX_APP_NAME);
+    SingleInstance peer(SingleInstance::identityFor(program));
+    if (!peer.sendData(0x250F, m_opt.args.first().toUtf8(), 5000))
+        throw Failure{QStringLiteral("no running %1 took the warning").arg(QStringLiteral(QUORIX_APP_NAME))};
+    return 0;
+}
+
+int Commands::run()
+{
+    const QString c = m_opt.command;
+    if (c == QLatin1String("help")) {
+        out() << kUsage;
+        return 0;
+    }
+    static const QStringList known = {QStringLiteral("devices"), QStringLiteral("slots"), QStringLiteral("call"),
+                                      QStringLiteral("connect"), QStringLiteral("apply-profile"),
+                                      QStringLiteral("script"), QStringLiteral("monitor"), QStringLiteral("warn")};
+    if (!known.contains(c))
+        throw UsageError{QStringLiteral("unknown command %1 (see quorixctl --help)").arg(c)};
+    if (c == QLatin1String("warn"))
+        return cmdWarn();
+    m_tool = std::make_unique<ToolHost>(m_opt);
+    if (c == QLatin1String("devices"))
+        return cmdDevices();
+    if (c == QLatin1String("slots"))
+        return cmdSlots();
+    if (c == QLatin1String("call"))
+        return cmdCall();
+    if (c == QLatin1String("script"))
+        return cmdScript();
+    if (c == QLatin1String("connect"))
+        return cmdConnect();
+    if (c == QLatin1String("apply-profile"))
+        return cmdApplyProfile();
+    return cmdMonitor();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of quorixctl: options, the command and its arguments.
+
+// A wrong command line: reported in one line, exit status 2.
+struct UsageError
+{
+    QString message;
+};
+
+// A device or command failure: reported in one line, exit status 1.
+struct Failure
+{
+    QString message;
+};
+
+struct Options
+{
+    QString data;
+    bool simulate = false;
+    bool simKeyboard = true;
+    bool simMouse = true;
+    QString family;
+    QString trace;
+    bool virtualTime = false;
+    int device = -1;
+    QString command;
+    QStringList args;
+};
+
+// The text of --help.
+extern const char kUsage[];
+
+// Reads the options and the command; throws UsageError. File names become
+// absolute, since the tool works inside the data root.
+Options parseOptions(const QStringList& argv);
+
+// A whole number given on the command line; throws UsageError naming `what`.
+int parseWholeNumber(const QString& text, const QString& what);
