@@ -27,6 +27,11 @@ QString enterDataRoot(const QString& explicitRoot)
     return QDir::currentPath();
 }
 
+QString defaultDataRoot()
+{
+    return DataRoot::choose(QCoreApplication::applicationDirPath(), DataRoot::userDataHome()).path;
+}
+
 void useSoftwareRenderer()
 {
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);

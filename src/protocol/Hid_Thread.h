@@ -63,6 +63,12 @@ public:
     // use, sets its connect bit and writes them back (only when the read
     // reached the device), then starts the event reader for record `index`.
     void connectRead(int index);
+    // Commands that did not reach the device or got no answer (channel busy,
+    // interface gone, a report refused or unanswered), counted since
+    // construction, and what the last of them was; callers that must report
+    // success honestly compare the count before and after their work.
+    int failedTransfers() const { return m_failedTransfers; }
+    QString lastFailure() const { return m_lastFailure; }
     bool isReaderRunning() const { return m_readerRunning.load(); }
     // Asks the event reader to leave its loop; it notices within one wait.
     void stopReader() { m_readerRunning.store(false); }
@@ -174,4 +180,6 @@ private:
     bool m_lastTransferOk = false;
     // Command of the running transfer, as built (before any scrambling).
     uchar m_transferOpcode = 0;
+    int m_failedTransfers = 0;
+    QString m_lastFailure;
 };

@@ -118,7 +118,7 @@ private Q_SLOTS:
             : 20261207u;
         const int rounds = qEnvironmentVariableIsSet("QUORIX_FUZZ_ROUNDS")
             ? qEnvironmentVariableIntValue("QUORIX_FUZZ_ROUNDS")
-            : 150;
+            : 120;
         QRandomGenerator rng(seed);
 
         QTemporaryDir sandbox;

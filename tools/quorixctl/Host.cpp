@@ -75,7 +75,8 @@ ToolHost::ToolHost(const Options& options)
                                  .arg(m_opt.data)};
     }
     if (AppStartup::enterDataRoot(m_opt.data).isEmpty())
-        throw UsageError{QStringLiteral("cannot use the data root %1").arg(m_opt.data)};
+        throw Failure{QStringLiteral("cannot use the data root %1")
+                          .arg(m_opt.data.isEmpty() ? AppStartup::defaultDataRoot() : m_opt.data)};
     AppStartup::useSoftwareRenderer();
 
     if (m_opt.virtualTime) {
