@@ -31,7 +31,6 @@ myQQuickView::myQQuickView(QWidget* parent)
     buildLogic();
     setPointerBackends(nullptr, nullptr, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
 }
-}
 
 myQQuickView::~myQQuickView() = default;
 
