@@ -56,21 +56,24 @@ void Hid_Thread::waitForReader()
 // Runs on a pool thread. It shares with the GUI thread only the run flag and
 // the record's event path (both guarded), and reaches the screens only through
 // the owner, which hands the actions to the GUI thread.
+//
+// The event interface stays open between reads, so an idle reader wakes only
+// when a read times out (every kEventReadMs, which bounds how long stopReader
+// takes) and an unplug ends the waiting read at once. A failed read is met as
+// a fresh open would meet it: the interface is opened again, and only when
+// that fails is the device gone.
 void Hid_Thread::readerLoop(int index)
 {
     if (recordEventPath(index).isEmpty())
         return;
-    while (m_readerRunning.load()) {
-        if (!openEventInterface(index)) {
-            qCDebug(lcProtocol, "Device removed");
-            if (m_owner)
-                m_owner->readerSetViewEnabled(false);
-            clearRecordEventPath(index);
-            m_readerRunning.store(false);
-            return;
-        }
+    bool open = openEventInterface(index) != nullptr;
+    while (open && m_readerRunning.load()) {
         uchar report[hidframe::kEventReportSize] = {};
         const int rc = m_backend->readTimeout(m_eventHandle, report, sizeof report, transport::kEventReadMs);
+        if (rc < 0) {
+            open = openEventInterface(index) != nullptr;
+            continue;
+        }
         if (rc == static_cast<int>(hidframe::kEventReportSize) && report[0] == kEventReport
             && report[1] == kDpiStageChanged) {
             const int stage = report[3];
@@ -80,6 +83,13 @@ void Hid_Thread::readerLoop(int index)
                                            dpitexts::textForStage(stage) + QLatin1Char(' '), kBalloonMs);
             }
         }
-        closeEventInterface();
+    }
+    closeEventInterface();
+    if (!open) {
+        qCDebug(lcProtocol, "Device removed");
+        if (m_owner)
+            m_owner->readerSetViewEnabled(false);
+        clearRecordEventPath(index);
+        m_readerRunning.store(false);
     }
 }

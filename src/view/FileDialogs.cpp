@@ -21,3 +21,15 @@ QString WidgetFileDialogs::saveFileName(const QString& caption, const QString& f
 {
     return QFileDialog::getSaveFileName(m_parent, caption, desktopDir(), filter);
 }
+
+QString AnsweredFileDialogs::openFileName(const QString&, const QString&)
+{
+    m_asked = true;
+    return m_answer;
+}
+
+QString AnsweredFileDialogs::saveFileName(const QString&, const QString&)
+{
+    m_asked = true;
+    return m_answer;
+}

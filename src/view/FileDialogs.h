@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 class QWidget;
 
 // Where the user picks a file to import or a target to export to. The program
@@ -25,4 +27,21 @@ public:
 
 private:
     QWidget* m_parent;
+};
+
+// Answers every dialog with one path given beforehand, for tools that run
+// without a window. With no path every dialog reads as cancelled; `asked()`
+// tells the caller that a dialog was needed.
+class AnsweredFileDialogs : public FileDialogs
+{
+public:
+    explicit AnsweredFileDialogs(QString answer = {}) : m_answer(std::move(answer)) {}
+    QString openFileName(const QString& caption, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& filter) override;
+    bool asked() const { return m_asked; }
+    void resetAsked() { m_asked = false; }
+
+private:
+    QString m_answer;
+    bool m_asked = false;
 };

@@ -6,6 +6,7 @@
 #include "view/FileDialogs.h"
 #include "view/GunData.h"
 #include "view/KeyAssignment.h"
+#include "view/MacroEncoding.h"
 #include "view/Macros.h"
 #include "view/NameLists.h"
 #include "view/PointerSettings.h"
@@ -24,9 +25,11 @@ myQQuickView::myQQuickView(QWidget* parent)
     , m_defaultDialogs(std::make_unique<WidgetFileDialogs>(this))
     , m_dialogs(m_defaultDialogs.get())
     , m_defaultGSettings(std::make_unique<GSettingsTool>())
+    , m_defaultKConfig(std::make_unique<KConfigTool>())
 {
+    MacroCodec::registerForScreens();
     buildLogic();
-    setGSettingsBackend(nullptr);
+    setPointerBackends(nullptr, nullptr, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -58,9 +61,11 @@ void myQQuickView::setFileDialogs(FileDialogs* dialogs)
     buildLogic();
 }
 
-void myQQuickView::setGSettingsBackend(GSettingsBackend* backend)
+void myQQuickView::setPointerBackends(GSettingsBackend* gsettings, KConfigBackend* kconfig,
+                                      const QString& sessionDesktops)
 {
-    m_pointer = std::make_unique<PointerSettings>(backend ? *backend : *m_defaultGSettings);
+    m_pointer = std::make_unique<PointerSettings>(gsettings ? *gsettings : *m_defaultGSettings,
+                                                  kconfig ? *kconfig : *m_defaultKConfig, sessionDesktops);
 }
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)

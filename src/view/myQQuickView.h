@@ -13,6 +13,7 @@ class DeviceSettings;
 class FileDialogs;
 class GSettingsBackend;
 class GunData;
+class KConfigBackend;
 class Hid_Thread;
 class KeyAssignment;
 class Macros;
@@ -39,7 +40,10 @@ public:
     // Seams for tests: where files are picked and where pointer settings go.
     // The view does not take ownership; null restores the defaults.
     void setFileDialogs(FileDialogs* dialogs);
-    void setGSettingsBackend(GSettingsBackend* backend);
+    // `sessionDesktops` as in XDG_CURRENT_DESKTOP, from which the desktop is told.
+    void setPointerBackends(GSettingsBackend* gsettings, KConfigBackend* kconfig, const QString& sessionDesktops);
+    // A session that is GNOME or nothing.
+    void setGSettingsBackend(GSettingsBackend* backend) { setPointerBackends(backend, nullptr, QString()); }
 
     // Key and button events of the input capture, queued to the root item.
     void detectKeyboard(bool isDown, int usage);
@@ -124,6 +128,7 @@ private:
     std::unique_ptr<FileDialogs> m_defaultDialogs;
     FileDialogs* m_dialogs = nullptr;
     std::unique_ptr<GSettingsBackend> m_defaultGSettings;
+    std::unique_ptr<KConfigBackend> m_defaultKConfig;
     std::unique_ptr<Profiles> m_profiles;
     std::unique_ptr<KeyAssignment> m_keys;
     std::unique_ptr<Macros> m_macros;

@@ -39,7 +39,7 @@ const QList<QPair<QString, int>> kSections = {
     {QStringLiteral("lightControl"), 20}, {QStringLiteral("macroEditor"), 20},
     {QStringLiteral("systemSetting"), 15}, {QStringLiteral("gunControl"), 10},
     {QStringLiteral("profile"), 20},      {QStringLiteral("keyCode"), 133},
-    {QStringLiteral("other"), 8},
+    {QStringLiteral("other"), 8},         {QStringLiteral("keyboardPage"), 58},
 };
 
 const QStringList kGunNames = {QStringLiteral("M416"),   QStringLiteral("AKM"),

@@ -24,6 +24,15 @@ class TestReader : public QObject
         return result;
     }
 
+    QList<TraceRow> eventRows(const char* op) const
+    {
+        QList<TraceRow> result;
+        for (const TraceRow& row : rig->rows({QLatin1String(op)}))
+            if (row.iface == QLatin1String("event"))
+                result.append(row);
+        return result;
+    }
+
     void start(sim::MouseFamily family = sim::MouseFamily::F553)
     {
         rig = std::make_unique<ProtocolRig>(family);
@@ -153,6 +162,32 @@ private Q_SLOTS:
         QCOMPARE(rig->owner.viewEnabled(), QList<bool>{false});
         QVERIFY(rig->hid.devices().at(ProtocolRig::kMouse).path2.isEmpty());
         QVERIFY(!rig->hid.devices().at(ProtocolRig::kMouse).path.isEmpty());
+    }
+
+    // An idle reader keeps its handle, so it wakes only when a read times out.
+    void idleReaderKeepsOneHandleOpen()
+    {
+        start();
+        QTRY_VERIFY_WITH_TIMEOUT(eventRows("read").size() >= 2, 2000);
+        QCOMPARE(eventRows("open").size(), 1);
+        QVERIFY(eventRows("close").isEmpty());
+        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 02"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{2}, 2000);
+        QCOMPARE(eventRows("open").size(), 1);
+    }
+
+    // A failed read with the device still there costs one reopen, not the device.
+    void failedReadReopensAndGoesOn()
+    {
+        start();
+        rig->sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op::Read, 1,
+                             SimulatedHid::Interface::Event);
+        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 04"));
+        QTRY_COMPARE_WITH_TIMEOUT(eventRows("open").size(), 2, 2000);
+        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 05"));
+        QTRY_VERIFY_WITH_TIMEOUT(rig->owner.stages().contains(5), 2000);
+        QVERIFY(rig->hid.isReaderRunning());
+        QVERIFY(rig->owner.viewEnabled().isEmpty());
     }
 
     void emptyEventPathEndsAtOnceAndStaysRunning()

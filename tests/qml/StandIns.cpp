@@ -148,6 +148,16 @@ void ViewStandIn::mouseSendGundata(int slot, QVariantList data)
     m_log->record(QStringLiteral("ui_View"), QStringLiteral("mouseSendGundata"), {QVariant::fromValue(slot), QVariant::fromValue(data)});
 }
 
+QVariantList ViewStandIn::getGunData(QVariant name)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("getGunData"), {QVariant::fromValue(name)}).toList();
+}
+
+QVariant ViewStandIn::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("modifyMacroNameUpdateProfile"), {QVariant::fromValue(oldname), QVariant::fromValue(newname)});
+}
+
 void ViewStandIn::keyboardSetKeyMatrix(bool isRecovery)
 {
     m_log->record(QStringLiteral("ui_View"), QStringLiteral("keyboardSetKeyMatrix"), {QVariant::fromValue(isRecovery)});
@@ -181,6 +191,52 @@ QVariant ViewStandIn::keyboardSendMacroData(QVariantList macroData, QVariant mac
 void ViewStandIn::setEnabled(bool enabled)
 {
     m_log->record(QStringLiteral("ui_View"), QStringLiteral("setEnabled"), {QVariant::fromValue(enabled)});
+}
+
+QVariant ViewStandIn::createMacroIni(QVariant name, QVariant macroIndex)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("createMacroIni"), {name, macroIndex});
+}
+
+QVariant ViewStandIn::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("saveMacroIni"), {name, QVariant::fromValue(macros), repeat});
+}
+
+QVariant ViewStandIn::deleteMacroIni(QVariant name)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("deleteMacroIni"), {name});
+}
+
+
+bool ViewStandIn::loadMacroFile(QVariant macroFileName)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("loadMacroFile"), {macroFileName}).toBool();
+}
+
+void ViewStandIn::saveMacroFile(QVariant macroFileName)
+{
+    m_log->record(QStringLiteral("ui_View"), QStringLiteral("saveMacroFile"), {macroFileName});
+}
+
+QVariant ViewStandIn::mouseSendMacroData(QVariantList macroData, QVariant macroIndex)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("mouseSendMacroData"), {QVariant::fromValue(macroData), macroIndex});
+}
+
+bool ViewStandIn::loadProfile(int profile)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("loadProfile"), {profile}).toBool();
+}
+
+void ViewStandIn::saveProfile(int profile)
+{
+    m_log->record(QStringLiteral("ui_View"), QStringLiteral("saveProfile"), {profile});
+}
+
+void ViewStandIn::copyProfile(int destprofile, int srcprofile)
+{
+    m_log->record(QStringLiteral("ui_View"), QStringLiteral("copyProfile"), {destprofile, srcprofile});
 }
 
 HidStandIn::HidStandIn(CallLog* log, QObject* parent)

@@ -43,6 +43,8 @@ public Q_SLOTS:
     void mouseSetVerticalScrollLines(int lines);
     void mouseSaveGundata(QVariant index, QVariantList src6);
     void mouseSendGundata(int slot, QVariantList data);
+    QVariantList getGunData(QVariant name);
+    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
     void keyboardSetKeyMatrix(bool isRecovery);
     void keyboardLEDPicture(int pictureIndex, bool isRecovery);
     void keyboardSetRGBEffect(int effect, int speed, int brightness, int color);
@@ -50,6 +52,15 @@ public Q_SLOTS:
     QStringList loadMacroIni(QVariant name);
     QVariant keyboardSendMacroData(QVariantList macroData, QVariant macroIndex);
     void setEnabled(bool enabled);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QVariant deleteMacroIni(QVariant name);
+    bool loadMacroFile(QVariant macroFileName);
+    void saveMacroFile(QVariant macroFileName);
+    QVariant mouseSendMacroData(QVariantList macroData, QVariant macroIndex);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
 
 private:
     CallLog* m_log;

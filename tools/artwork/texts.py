@@ -1,7 +1,8 @@
 """Screen texts of the language files, section by section, in index order."""
 
 SECTIONS = ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl",
-            "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "other"]
+            "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "other",
+            "keyboardPage"]
 
 
 def padded(strings, count):
@@ -59,6 +60,21 @@ ENGLISH = {
     "keyCode": KEY_NAMES,
     # The DPI balloon: entry k - 1 for stage k = 1 ... 7, the last one for any other stage.
     "other": ["DPI switched to stage %d" % k for k in range(1, 8)] + ["DPI stage changed"],
+    # The keyboard pages: key information, views, key setting panel, function
+    # texts, lighting box and its effects by code.
+    "keyboardPage": [
+        "Key Info", "Function", "Color", "Key Value", "Click Input", "Macro Key", "Edit",
+        "Multimedia", "Key Color"]
+        + ["Picture %d" % n for n in range(1, 6)]
+        + ["Player", "Next", "Previous", "Stop", "Mute", "Play/Pause", "Volume+", "Volume-",
+           "E-mail", "Calculator", "My Computer", "Web Search", "Web Home", "Web Back",
+           "Web Forward", "Web Stop", "Web Refresh", "Web Favorites",
+           "Mail", "Calculator", "My Computer", "Macro",
+           "Light", "Speed", "Brightness", "Color",
+           "Static", "Breathing", "Wave", "Light on Press", "Ripple", "Dark on Press", "Neon",
+           "Marquee", "Raindrop", "Circular Marquee", "Converging", "Swirl"]
+        + ["User Mode %d" % n for n in range(1, 6)]
+        + ["Key"],
 }
 
 CHINESE = {
@@ -89,6 +105,19 @@ CHINESE = {
     "profile": padded(["配置", "新建", "导入", "删除", "导出", "标准"], 20),
     "keyCode": KEY_NAMES,
     "other": ["DPI 已切换到第 %d 档" % k for k in range(1, 8)] + ["DPI 档位已改变"],
+    # The keyboard pages' own texts, as the pages carry them built in.
+    "keyboardPage": [
+        "按键信息", "功能", "颜色", "键值", "单击输入", "宏键功能", "编辑", "多媒体", "按键颜色",
+        "图一", "图二", "图三", "图四", "图五",
+        "播放器", "下一首", "上一首", "停止", "静音", "播放/暂停", "音量+", "音量-", "电子邮件",
+        "小算盘", "我的电脑", "Web搜索", "Web主页", "Web上一页", "Web下一页", "Web停止", "Web刷新",
+        "Web收藏",
+        "邮件", "计算器", "我的电脑", "Macro",
+        "灯光", "速度", "亮度", "颜色",
+        "常亮模式", "呼吸模式", "波浪模式", "即按即亮", "涟漪模式", "即按即灭", "霓虹模式", "跑马模式",
+        "雨滴模式", "环形跑马", "对冲模式", "旋转模式"]
+        + ["用户模式%d" % n for n in range(1, 6)]
+        + ["按键"],
 }
 
 for table in (ENGLISH, CHINESE):

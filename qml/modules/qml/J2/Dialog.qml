@@ -28,19 +28,22 @@ Rectangle {
         y = Math.max(0, Math.min(area.height - height, y + dy))
     }
 
+    // A modal frame takes every button; only the left one drags it.
     MouseArea {
         anchors.fill: parent
+        acceptedButtons: Qt.AllButtons
         property point pressPos
         onPressed: (mouse) => { pressPos = Qt.point(mouse.x, mouse.y) }
-        onPositionChanged: (mouse) => root.moveBy(mouse.x - pressPos.x, mouse.y - pressPos.y)
+        onPositionChanged: (mouse) => {
+            if (mouse.buttons & Qt.LeftButton)
+                root.moveBy(mouse.x - pressPos.x, mouse.y - pressPos.y)
+        }
     }
 
-    Text {
+    ThemedText {
         x: 16
         y: 12
         text: root.title
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMaxSize
     }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "../basic"
+import "DpiRules.js" as DpiRules
 
 // The DPI box of the mouse layout: stages in use, their resolutions, and
 // which stage the mouse is on now.
@@ -13,6 +14,7 @@ Panel {
     property int maxDPI: 6000
     property string sensorType: "3360"
     property int dpiBase: 50
+    // What the stages show, and so what is stored and sent.
     property var dpiValueArray: [500, 1000, 1500, 2000, 3000, 4000, 5000, 6000]
     property bool isSave: false
     property var dpiSettingLang: ["DPI", "", "", "", ""]
@@ -30,6 +32,11 @@ Panel {
         return isNaN(n) ? fallback : n
     }
 
+    function slider(index) {
+        var stage = stages.itemAt(index)
+        return stage ? stage.slider : null
+    }
+
     function init(isSendData, isRecovery) {
         if (!isRecovery) {
             dpiCount = intOr(ui_View.getData("mouse/dpiCount", false), dpiCount)
@@ -42,19 +49,34 @@ Panel {
         var values = ui_View.getDataList("mouse/dpiValueArray", isRecovery)
         if (dpiCount > 8)
             return
-        if (values.length === 8)
-            dpiValueArray = values.map(function(v) { return intOr(v, 0) })
+        // A stored count outside the supported stages would show or send none.
+        currentDpiCount = Math.max(1, Math.min(Math.max(1, dpiCount), currentDpiCount))
         if (!isRecovery) {
             if (!trimmed) {
-                while (stageModel.count > dpiCount)
+                while (stageModel.count > Math.max(1, dpiCount))
                     stageModel.remove(stageModel.count - 1)
                 trimmed = true
             }
             stageList.currentSelect = currentDpiCount - 1
             stageList.closeMenu()
         }
+        for (var i = 0; i < 8 && i < values.length; ++i) {
+            var ratio = DpiRules.ratioOf(intOr(values[i], minDPI), minDPI, maxDPI)
+            slider(i).setRatio(ratio)
+            dpiValueProc(i, ratio, false)
+        }
         if (isSendData)
             saveData(true)
+    }
+
+    // The value of stage `index` for a knob at `position` (0 low … 1 high);
+    // `isSendData` marks a finished edit.
+    function dpiValueProc(index, position, isSendData) {
+        var list = dpiValueArray.slice()
+        list[index] = DpiRules.valueAt(position, minDPI, maxDPI, dpiBase)
+        dpiValueArray = list
+        if (isSendData)
+            isSave = true
     }
 
     function saveData(isSendData) {
@@ -69,7 +91,7 @@ Panel {
         id: stageList
         objectName: "dpiStageList"
         anchors.right: parent.right
-        anchors.rightMargin: 12
+        anchors.rightMargin: 36
         y: 8
         width: 64
         z: 2
@@ -92,43 +114,51 @@ Panel {
         }
     }
 
-    Row {
-        x: 12
-        y: 44
-        spacing: Math.floor((208 - 18 * dpiMain.currentDpiCount) / Math.max(1, dpiMain.currentDpiCount))
+    ImageButton {
+        objectName: "dpiRestore"
+        anchors.right: parent.right
+        anchors.rightMargin: 12
+        y: 12
+        name: "back"
+        onClicked: {
+            dpiMain.pressed()
+            dpiMain.init(false, true)
+            dpiMain.isSave = true
+        }
+    }
 
-        Repeater {
-            model: 8
-            delegate: Column {
-                id: stage
-                required property int index
-                visible: index < dpiMain.currentDpiCount
-                spacing: 8
+    Repeater {
+        id: stages
+        model: 8
+        delegate: Item {
+            id: stage
+            required property int index
+            property alias slider: stageSlider
+            readonly property real columnWidth: 208 / Math.max(1, dpiMain.currentDpiCount)
+            objectName: "dpiStage" + index
+            visible: index < dpiMain.currentDpiCount
+            x: 12 + index * columnWidth
+            y: 44
+            width: columnWidth
+            height: 200
 
-                Rectangle {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: 4
-                    height: 176
-                    radius: 3
-                    color: Theme.colorGray1
+            DpiSlider {
+                id: stageSlider
+                objectName: "dpiSlider" + stage.index
+                anchors.horizontalCenter: parent.horizontalCenter
+                fillColor: stage.index === dpiMain.currentDPI ? Theme.colorOrange : Theme.colorBlue
+                onPressed: dpiMain.pressed()
+                onMoved: (ratio) => dpiMain.dpiValueProc(stage.index, ratio, false)
+                onReleased: (ratio) => dpiMain.dpiValueProc(stage.index, ratio, true)
+            }
 
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        width: parent.width
-                        radius: 3
-                        height: parent.height * (dpiMain.dpiValueArray[stage.index] - dpiMain.minDPI)
-                                / Math.max(1, dpiMain.maxDPI - dpiMain.minDPI)
-                        color: stage.index === dpiMain.currentDPI ? Theme.colorOrange : Theme.colorGray2
-                    }
-                }
-
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    text: String(dpiMain.dpiValueArray[stage.index])
-                    color: stage.index === dpiMain.currentDPI ? Theme.colorOrange : Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontMinSize
-                }
+            ThemedText {
+                objectName: "dpiValue" + stage.index
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: stageSlider.height + 6
+                text: String(dpiMain.dpiValueArray[stage.index])
+                color: stage.index === dpiMain.currentDPI ? Theme.colorOrange : Theme.fontColor
+                font.pixelSize: Theme.fontMinSize
             }
         }
     }

@@ -6,7 +6,7 @@ import "../basic"
 Item {
     id: root
 
-    property bool isDrop: false
+    property alias isDrop: header.isDrop
     property ListModel mdItems: ListModel {}
     property int currentSelect: 0
     property string textValue: ""
@@ -22,7 +22,7 @@ Item {
     readonly property int columns: 6
     readonly property int rowHeight: 24
     readonly property int rows: Math.ceil((mdItems ? mdItems.count : 0) / columns)
-    readonly property bool sliding: slide.running
+    readonly property bool sliding: header.sliding
 
     width: 96
     height: rowHeight
@@ -33,21 +33,8 @@ Item {
                 ? String(mdItems.get(currentSelect).textValue) : ""
     }
 
-    function openMenu() {
-        isDrop = true
-        slide.to = rows * rowHeight
-        slide.restart()
-    }
-
-    function shut() {
-        isDrop = false
-        slide.to = 0
-        slide.restart()
-    }
-
     function closeMenu() {
-        if (isDrop && !sliding)
-            shut()
+        header.closeMenu()
     }
 
     function choose(index) {
@@ -55,7 +42,7 @@ Item {
             currentSelect = index
             refreshText()
         }
-        shut()
+        header.shut()
         btnClick()
     }
 
@@ -69,46 +56,18 @@ Item {
         function onCountChanged() { root.refreshText() }
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: root.bgColor
-        border.color: root.isDrop ? Theme.colorOrange : root.borderColor
-        radius: 2
-
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 8
-            anchors.right: arrow.left
-            anchors.verticalCenter: parent.verticalCenter
-            text: root.textValue
-            elide: Text.ElideRight
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
-        }
-
-        Image {
-            id: arrow
-            anchors.right: parent.right
-            anchors.rightMargin: 6
-            anchors.verticalCenter: parent.verticalCenter
-            source: Theme.img("index", root.isDrop ? "dropBtnU" : "dropBtn")
-        }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: {
-                root.focusControl()
-                if (root.sliding)
-                    return
-                if (root.isDrop)
-                    root.shut()
-                else
-                    root.openMenu()
-            }
+    DropDownHeader {
+        id: header
+        text: root.textValue
+        borderColor: root.borderColor
+        bgColor: root.bgColor
+        box: box
+        openHeight: root.rows * root.rowHeight
+        onClicked: {
+            root.focusControl()
+            header.toggle()
         }
     }
-
     Rectangle {
         id: box
         x: root.horizontalOffset
@@ -133,15 +92,12 @@ Item {
                     color: textValue !== "" && (cellArea.containsMouse || index === root.currentSelect)
                            ? Theme.colorOrange : "transparent"
 
-                    Text {
+                    ThemedText {
                         anchors.centerIn: parent
                         width: parent.width - 4
                         horizontalAlignment: Text.AlignHCenter
                         text: parent.textValue
                         elide: Text.ElideRight
-                        color: Theme.fontColor
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.fontNormalSize
                     }
 
                     MouseArea {
@@ -153,13 +109,5 @@ Item {
                 }
             }
         }
-    }
-
-    NumberAnimation {
-        id: slide
-        target: box
-        property: "height"
-        duration: 100
-        easing.type: Easing.OutQuad
     }
 }

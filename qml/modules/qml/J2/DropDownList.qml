@@ -6,7 +6,7 @@ import "../basic"
 Item {
     id: root
 
-    property bool isDrop: false
+    property alias isDrop: header.isDrop
     property ListModel mdItems: ListModel {}
     property int count: mdItems ? mdItems.count : 0
     property int currentSelect: 2
@@ -22,7 +22,7 @@ Item {
     readonly property int rowHeight: 24
     readonly property int maxRows: Theme.deviceType === "mouse" ? 10 : 6
     readonly property int shownRows: Math.min(count, maxRows)
-    readonly property bool sliding: slide.running
+    readonly property bool sliding: header.sliding
     property int pendingIndex: -1
 
     width: 144
@@ -34,28 +34,15 @@ Item {
                 ? String(mdItems.get(currentSelect).textValue) : ""
     }
 
-    function openMenu() {
-        isDrop = true
-        slide.to = shownRows * rowHeight
-        slide.restart()
-    }
-
     function closeMenu() {
-        if (isDrop && !sliding)
-            shut()
-    }
-
-    function shut() {
-        isDrop = false
-        slide.to = 0
-        slide.restart()
+        header.closeMenu()
     }
 
     function choose(index) {
         currentSelect = index
         refreshText()
         pendingIndex = index
-        shut()
+        header.shut()
     }
 
     onCurrentSelectChanged: refreshText()
@@ -68,47 +55,25 @@ Item {
         function onDataChanged() { root.refreshText() }
     }
 
-    Rectangle {
-        id: field
-        anchors.fill: parent
-        color: root.bgColor
-        border.color: root.isDrop ? Theme.colorOrange : root.borderColor
-        radius: 2
-
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 8
-            anchors.right: arrow.left
-            anchors.verticalCenter: parent.verticalCenter
-            text: root.textValue
-            elide: Text.ElideRight
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
+    DropDownHeader {
+        id: header
+        text: root.textValue
+        borderColor: root.borderColor
+        bgColor: root.bgColor
+        box: box
+        openHeight: root.shownRows * root.rowHeight
+        onClicked: {
+            root.btnClick()
+            header.toggle()
         }
-
-        Image {
-            id: arrow
-            anchors.right: parent.right
-            anchors.rightMargin: 6
-            anchors.verticalCenter: parent.verticalCenter
-            source: Theme.img("index", root.isDrop ? "dropBtnU" : "dropBtn")
-        }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: {
-                root.btnClick()
-                if (root.sliding)
-                    return
-                if (root.isDrop)
-                    root.shut()
-                else
-                    root.openMenu()
+        onShutDone: {
+            if (root.pendingIndex >= 0) {
+                var index = root.pendingIndex
+                root.pendingIndex = -1
+                root.valueChange(index)
             }
         }
     }
-
     Rectangle {
         id: box
         x: root.horizontalOffset
@@ -133,16 +98,13 @@ Item {
                 height: root.rowHeight
                 color: rowArea.containsMouse || index === root.currentSelect ? Theme.colorOrange : "transparent"
 
-                Text {
+                ThemedText {
                     anchors.left: parent.left
                     anchors.leftMargin: 8
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     text: parent.textValue
                     elide: Text.ElideRight
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
                 }
 
                 MouseArea {
@@ -176,21 +138,6 @@ Item {
                     list.contentY = dragBar.travel > 0
                             ? y / dragBar.travel * (list.contentHeight - list.height) : 0
                 }
-            }
-        }
-    }
-
-    NumberAnimation {
-        id: slide
-        target: box
-        property: "height"
-        duration: 100
-        easing.type: Easing.OutQuad
-        onFinished: {
-            if (!root.isDrop && root.pendingIndex >= 0) {
-                var index = root.pendingIndex
-                root.pendingIndex = -1
-                root.valueChange(index)
             }
         }
     }

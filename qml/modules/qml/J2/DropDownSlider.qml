@@ -6,7 +6,7 @@ import "../basic"
 Item {
     id: root
 
-    property bool isDrop: false
+    property alias isDrop: header.isDrop
     property string textValue: ""
     property color borderColor: Theme.colorGray1
     property color bgColor: Theme.colorGray0
@@ -20,70 +20,31 @@ Item {
     signal dragSignal(bool isDrag)
 
     readonly property int panelHeight: 24
-    readonly property bool sliding: slide.running
+    readonly property bool sliding: header.sliding
 
     width: 120
     height: 24
     z: isDrop || sliding ? 100 : 0
 
-    function openMenu() {
-        isDrop = true
-        slide.to = panelHeight
-        slide.restart()
-    }
-
-    function shut() {
-        isDrop = false
-        slide.to = 0
-        slide.restart()
-    }
-
     function closeMenu() {
-        if (isDrop && !sliding)
-            shut()
+        header.closeMenu()
     }
 
     function setValue(ratio) {
         slider.setRatioValue(ratio)
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: root.bgColor
-        border.color: root.isDrop ? Theme.colorOrange : root.borderColor
-        radius: 2
-
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 8
-            anchors.right: arrow.left
-            anchors.verticalCenter: parent.verticalCenter
-            text: root.textValue
-            elide: Text.ElideRight
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
-        }
-
-        Image {
-            id: arrow
-            anchors.right: parent.right
-            anchors.rightMargin: 6
-            anchors.verticalCenter: parent.verticalCenter
-            source: Theme.img("index", root.isDrop ? "dropBtnU" : "dropBtn")
-        }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: {
-                root.btnClick()
-                if (root.sliding)
-                    return
-                if (root.isDrop)
-                    root.shut()
-                else
-                    root.openMenu()
-            }
+    DropDownHeader {
+        id: header
+        text: root.textValue
+        borderColor: root.borderColor
+        bgColor: root.bgColor
+        box: panel
+        openHeight: root.panelHeight
+        duration: 180
+        onClicked: {
+            root.btnClick()
+            header.toggle()
         }
     }
 
@@ -107,13 +68,5 @@ Item {
             onValueChange: (tmpValue) => root.valueChange(tmpValue)
             onDragSignal: (isDrag) => root.dragSignal(isDrag)
         }
-    }
-
-    NumberAnimation {
-        id: slide
-        target: panel
-        property: "height"
-        duration: 180
-        easing.type: Easing.OutQuad
     }
 }

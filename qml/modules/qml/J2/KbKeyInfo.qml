@@ -1,16 +1,26 @@
 import QtQuick
 import "../basic"
+import "KbTexts.js" as KbTexts
 
-// The selected key's label, function and its colour in the five pictures.
+// The selected key: its label, its function and its colour in the five pictures.
 Panel {
     id: root
 
+    property var lang: KbTexts.builtIn
     property string keyStr: ""
     property string keyFunctionStr: ""
     property var keyColors: ["", "", "", "", ""]
 
-    title: "按键信息"
-    height: 120
+    // The back image: the key's factory function.
+    signal restoreClicked()
+
+    title: text(KbTexts.keyInfoTitle)
+    height: 132
+
+    function text(i) {
+        var t = lang[i]
+        return t === undefined ? KbTexts.builtIn[i] : String(t)
+    }
 
     function keyInfoSetting(keyStr, keyFunctionStr, keyColor0, keyColor1, keyColor2, keyColor3, keyColor4) {
         root.keyStr = keyStr
@@ -18,30 +28,61 @@ Panel {
         keyColors = [keyColor0, keyColor1, keyColor2, keyColor3, keyColor4]
     }
 
-    Column {
+    ImageButton {
+        objectName: "kbRestoreKey"
+        anchors.right: parent.right
+        anchors.rightMargin: 12
+        y: 10
+        width: 20
+        height: 20
+        name: "back"
+        onClicked: root.restoreClicked()
+    }
+
+    Grid {
         x: 12
-        y: 36
+        y: 40
+        columns: 2
+        columnSpacing: 12
+        rowSpacing: 8
+
+        Repeater {
+            model: [root.text(KbTexts.keyCaption), root.keyStr.replace("\n", ""),
+                    root.text(KbTexts.functionView), root.keyFunctionStr]
+            delegate: ThemedText {
+                required property int index
+                required property string modelData
+                objectName: index === 1 ? "kbInfoKey" : (index === 3 ? "kbInfoFunction" : "")
+                width: index % 2 === 0 ? 48 : 148
+                elide: Text.ElideRight
+                text: modelData
+                color: index % 2 === 0 ? Theme.colorGray3 : Theme.fontColor
+            }
+        }
+    }
+
+    Row {
+        x: 12
+        y: 96
         spacing: 8
 
-        Text {
-            text: root.keyStr + "  " + root.keyFunctionStr
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
-        }
+        Repeater {
+            model: 5
+            delegate: Rectangle {
+                required property int index
+                objectName: "kbSwatch" + index
+                width: 35
+                height: 20
+                radius: 2
+                color: root.keyColors[index] === "" ? "transparent" : root.keyColors[index]
+                border.color: Theme.colorGray2
 
-        Row {
-            spacing: 8
-
-            Repeater {
-                model: 5
-                delegate: Rectangle {
-                    required property int index
-                    width: 32
-                    height: 20
-                    radius: 2
-                    color: root.keyColors[index] === "" ? "transparent" : root.keyColors[index]
-                    border.color: Theme.colorGray2
+                ThemedText {
+                    anchors.centerIn: parent
+                    text: String(parent.index + 1)
+                    visible: root.keyColors[parent.index] === ""
+                    color: Theme.colorGray2
+                    font.pixelSize: Theme.fontMinSize
                 }
             }
         }

@@ -1,34 +1,142 @@
 import QtQuick
 import "../basic"
+import "KeyTable.js" as KeyTable
+import "KbTexts.js" as KbTexts
 
-// The key setting panel under the keyboard picture: key value capture, macro
-// binding, multimedia functions and key colours.
+// The key setting panel under the keyboard picture: the selected key's new
+// function (a captured key, a macro or a multimedia function) and its colour
+// in the chosen picture.
 Item {
     id: kbKeySettingMain
 
     property var keyNames: null
+    // Set by the main screen: the keyboard page and the macro editor.
+    property var keyboard: null
+    property var macroEditor: null
+    property var lang: KbTexts.builtIn
     property bool isKeyInput: false
     property alias macroList: macroDrop
     property alias mediaControl: mediaGrid
-    property int selectPictureValue: 0
-    property string keyValueText: "单击输入"
+    // The picture the keyboard page shows, chosen here.
+    readonly property int selectPictureValue: keyboard !== null ? keyboard.selectPictureValue : 0
+    // The name of the key captured for the selected key, "" before one is.
+    property string capturedName: ""
+    readonly property string keyValueText: capturedName !== "" ? capturedName : text(KbTexts.clickInput)
+    // The colour of the R, G, B fields.
+    readonly property var fieldColour: [Number(redField.textValue), Number(greenField.textValue),
+                                        Number(blueField.textValue)]
 
     signal openMacroEditor()
 
     width: 720
     height: 303
 
-    function detectKeyboard(isDown, usbCode, index) {
-        isKeyInput = false
-        keyValueText = keyNames === null ? "" : keyNames.keycodeTostr(usbCode)
+    function text(i) {
+        var t = lang[i]
+        return t === undefined ? KbTexts.builtIn[i] : String(t)
     }
 
+    function selectedKey() {
+        return keyboard === null ? -1 : keyboard.selectKey
+    }
+
+    function detectKeyboard(isDown, usbCode, index) {
+        if (!isKeyInput || !isDown)
+            return
+        isKeyInput = false
+        var code = Number(usbCode)
+        var name = keyNames === null ? "" : keyNames.keycodeTostr(code)
+        capturedName = name !== "" ? name : "0x" + code.toString(16).toUpperCase()
+        if (keyboard !== null)
+            keyboard.keyFunctionSetting(keyboard.selectKey, 0, 0, code, 0)
+    }
+
+    // A click on a cap in the colour view: the fields' colour, or dark for a right click.
     function autoSettingLED(isClear) {
+        if (keyboard === null || KeyTable.isLockKey(keyboard.selectKey))
+            return
+        var c = isClear ? [0, 0, 0] : fieldColour
+        keyboard.keyLEDSetting(keyboard.selectKey, selectPictureValue, 0, c[0], c[1], c[2])
     }
 
     function kbKeySettingFocus() {
         macroDrop.closeMenu()
         mediaGrid.closeMenu()
+        redField.closeFocus()
+        greenField.closeFocus()
+        blueField.closeFocus()
+    }
+
+    // What the panel showed for the previous key (or before the keyboard was
+    // plugged in again) does not belong to the next one.
+    function clearChoices() {
+        isKeyInput = false
+        capturedName = ""
+        mediaGrid.currentSelect = -1
+        macroDrop.currentSelect = -1
+        macroDrop.refreshText()
+        kbKeySettingFocus()
+    }
+
+    function choosePicture(index) {
+        if (keyboard !== null)
+            keyboard.setAllKeyData(index)
+    }
+
+    function bindMacro(name) {
+        var key = selectedKey()
+        if (keyboard === null || key < 0 || name === "" || KeyTable.isLockKey(key)) {
+            macroDrop.currentSelect = -1
+            macroDrop.refreshText()
+            return
+        }
+        var number = keyboard.getMacroIndex()
+        if (macroEditor !== null)
+            macroEditor.sendMacro(number, name)
+        // The key keeps only the number; the name lets an edited macro be sent again.
+        ui_View.setData("keyboardMacroKey/" + number, name)
+        keyboard.keyFunctionSetting(key, 4, 1, number, 0)
+    }
+
+    function bindMedia(index) {
+        var key = selectedKey()
+        if (keyboard === null || key < 0 || index < 0 || index >= KeyTable.mediaUsages.length)
+            return
+        var usage = KeyTable.mediaUsages[index]
+        keyboard.keyFunctionSetting(key, 3, 0, usage & 0xFF, usage >> 8)
+    }
+
+    // Macro numbers some key runs whose stored name is `name`.
+    function keyMacrosNamed(name) {
+        var numbers = []
+        if (keyboard === null)
+            return numbers
+        var used = keyboard.macroNumbersInUse()
+        for (var i = 0; i < used.length; ++i) {
+            if (String(ui_View.getData("keyboardMacroKey/" + used[i], false)) === String(name))
+                numbers.push(used[i])
+        }
+        return numbers
+    }
+
+    function fieldsChanged() {
+        var c = fieldColour
+        hueBar.place(c[0], c[1], c[2])
+    }
+
+    Connections {
+        target: kbKeySettingMain.macroEditor
+        ignoreUnknownSignals: true
+        function onModifyMacroData(macroName) {
+            var numbers = kbKeySettingMain.keyMacrosNamed(macroName)
+            for (var i = 0; i < numbers.length; ++i)
+                kbKeySettingMain.macroEditor.sendMacro(numbers[i], macroName)
+        }
+        function onModifyMacroName(oldMacroName, newMacroName) {
+            var numbers = kbKeySettingMain.keyMacrosNamed(oldMacroName)
+            for (var i = 0; i < numbers.length; ++i)
+                ui_View.setData("keyboardMacroKey/" + numbers[i], newMacroName)
+        }
     }
 
     Image {
@@ -36,140 +144,165 @@ Item {
         source: Theme.img("index", "keySettingBk")
     }
 
-    Grid {
+    MouseArea {
+        anchors.fill: parent
+        onPressed: kbKeySettingMain.kbKeySettingFocus()
+    }
+
+    Column {
         x: 24
-        y: 24
-        columns: 2
-        columnSpacing: 16
-        rowSpacing: 16
-        verticalItemAlignment: Grid.AlignVCenter
+        y: 20
+        spacing: 14
 
-        Text {
-            text: "键值"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
-        }
+        KbSettingRow {
+            caption: kbKeySettingMain.text(KbTexts.keyValue)
+            z: 1
 
-        Rectangle {
-            objectName: "keyValueBox"
-            width: 160
-            height: 24
-            color: Theme.colorGray0
-            border.color: kbKeySettingMain.isKeyInput ? Theme.colorOrange : Theme.colorGray1
+            Rectangle {
+                objectName: "keyValueBox"
+                width: 160
+                height: 24
+                radius: 2
+                color: Theme.colorGray0
+                border.color: kbKeySettingMain.isKeyInput ? Theme.colorOrange : Theme.colorGray1
 
-            Text {
-                anchors.centerIn: parent
-                text: kbKeySettingMain.keyValueText
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
-            }
+                ThemedText {
+                    anchors.centerIn: parent
+                    text: kbKeySettingMain.keyValueText
+                }
 
-            MouseArea {
-                anchors.fill: parent
-                onClicked: kbKeySettingMain.isKeyInput = true
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        kbKeySettingMain.kbKeySettingFocus()
+                        kbKeySettingMain.isKeyInput = true
+                    }
+                }
             }
         }
 
-        Text {
-            text: "宏键功能"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
-        }
-
-        Row {
-            spacing: 12
-            z: 2
+        KbSettingRow {
+            caption: kbKeySettingMain.text(KbTexts.macroKey)
+            z: 3
 
             MacroList {
                 id: macroDrop
                 objectName: "kbMacroList"
                 width: 160
+                onBtnClick: mediaGrid.closeMenu()
+                onValueChange: (index) => kbKeySettingMain.bindMacro(textValue)
             }
 
             TextButton {
-                textValue: "编辑"
+                objectName: "kbMacroEdit"
+                textValue: kbKeySettingMain.text(KbTexts.edit)
                 onClicked: kbKeySettingMain.openMacroEditor()
             }
         }
 
-        Text {
-            text: "多媒体"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
-        }
+        KbSettingRow {
+            caption: kbKeySettingMain.text(KbTexts.multimedia)
+            z: 2
 
-        DropDownGrid {
-            id: mediaGrid
-            objectName: "mediaGrid"
-            width: 96
-            z: 1
-            mdItems: ListModel {
-                ListElement { textValue: "播放器" }
-                ListElement { textValue: "下一首" }
-                ListElement { textValue: "上一首" }
-                ListElement { textValue: "停止" }
-                ListElement { textValue: "静音" }
-                ListElement { textValue: "播放/暂停" }
-                ListElement { textValue: "音量+" }
-                ListElement { textValue: "音量-" }
-                ListElement { textValue: "电子邮件" }
-                ListElement { textValue: "小算盘" }
-                ListElement { textValue: "我的电脑" }
-                ListElement { textValue: "Web搜索" }
-                ListElement { textValue: "Web主页" }
-                ListElement { textValue: "Web上一页" }
-                ListElement { textValue: "Web下一页" }
-                ListElement { textValue: "Web停止" }
-                ListElement { textValue: "Web刷新" }
-                ListElement { textValue: "Web收藏" }
+            DropDownGrid {
+                id: mediaGrid
+                objectName: "mediaGrid"
+                width: 96
+                currentSelect: -1
+                mdItems: ListModel { id: mediaItems }
+                onFocusControl: macroDrop.closeMenu()
+                onBtnClick: kbKeySettingMain.bindMedia(currentSelect)
             }
         }
 
-        Text {
-            text: "按键颜色"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
-        }
-
-        Row {
-            spacing: 8
+        KbSettingRow {
+            caption: kbKeySettingMain.text(KbTexts.keyColour)
 
             Repeater {
-                model: ["图一", "图二", "图三", "图四", "图五"]
+                model: 5
                 delegate: TextButton {
                     required property int index
-                    required property string modelData
-                    width: 56
-                    textValue: modelData
+                    objectName: "kbPicture" + index
+                    width: 64
+                    textValue: kbKeySettingMain.text(KbTexts.pictures + index)
                     baseColor: index === kbKeySettingMain.selectPictureValue ? Theme.colorOrange : Theme.colorBlue
-                    onClicked: kbKeySettingMain.selectPictureValue = index
+                    onClicked: kbKeySettingMain.choosePicture(index)
                 }
             }
         }
-    }
 
-    Image {
-        x: 24
-        y: 220
-        source: Theme.img("lightControl", "colorBar")
-    }
+        KbSettingRow {
+            caption: ""
 
-    Row {
-        x: 240
-        y: 220
-        spacing: 8
+            KbHueBar {
+                id: hueBar
+                objectName: "kbHueBar"
+                onColourPicked: (r, g, b) => {
+                    redField.textValue = String(r)
+                    greenField.textValue = String(g)
+                    blueField.textValue = String(b)
+                }
+                onReleased: {
+                    var c = kbKeySettingMain.fieldColour
+                    if (kbKeySettingMain.keyboard !== null)
+                        kbKeySettingMain.keyboard.keyLEDSetting(kbKeySettingMain.selectedKey(),
+                            kbKeySettingMain.selectPictureValue, 0, c[0], c[1], c[2])
+                }
+            }
 
-        Repeater {
-            model: ["255", "0", "0"]
-            delegate: RectInput {
-                required property string modelData
-                textValue: modelData
+            Rectangle {
+                objectName: "kbColourSample"
+                width: 24
+                height: 20
+                radius: 2
+                color: Qt.rgba(kbKeySettingMain.fieldColour[0] / 255, kbKeySettingMain.fieldColour[1] / 255,
+                               kbKeySettingMain.fieldColour[2] / 255, 1)
+                border.color: Theme.colorGray2
+            }
+
+            ThemedText {
+                height: 20
+                verticalAlignment: Text.AlignVCenter
+                text: "R"
+            }
+            RectInput {
+                id: redField
+                objectName: "kbRed"
+                textValue: "255"
+                onEndInputSignal: kbKeySettingMain.fieldsChanged()
+            }
+            ThemedText {
+                height: 20
+                verticalAlignment: Text.AlignVCenter
+                text: "G"
+            }
+            RectInput {
+                id: greenField
+                objectName: "kbGreen"
+                textValue: "0"
+                onEndInputSignal: kbKeySettingMain.fieldsChanged()
+            }
+            ThemedText {
+                height: 20
+                verticalAlignment: Text.AlignVCenter
+                text: "B"
+            }
+            RectInput {
+                id: blueField
+                objectName: "kbBlue"
+                textValue: "0"
+                onEndInputSignal: kbKeySettingMain.fieldsChanged()
             }
         }
     }
+
+    // The grid's texts follow the language.
+    function fillMedia() {
+        mediaItems.clear()
+        for (var i = 0; i < KeyTable.mediaUsages.length; ++i)
+            mediaItems.append({ "textValue": text(KbTexts.media + i) })
+    }
+
+    onLangChanged: fillMedia()
+    Component.onCompleted: fillMedia()
 }

@@ -1,10 +1,14 @@
 import QtQuick
 import "../basic"
+import "HueRule.js" as HueRule
+import "KbTexts.js" as KbTexts
 
-// The keyboard lighting box: effect, speed, brightness and colour choice.
+// The keyboard lighting box: effect, speed, brightness, seven colours and the
+// choice among them (block 8: the effect's own colours).
 Panel {
     id: kbLightMain
 
+    property var lang: KbTexts.builtIn
     property bool isSave: false
     property alias lightModel: effectList
     property alias rateSlider: speed
@@ -14,174 +18,266 @@ Panel {
     property var colours: [[255, 0, 0], [0, 255, 0], [0, 0, 255], [255, 255, 0], [0, 255, 255],
         [255, 0, 255], [255, 255, 255]]
 
-    title: "灯光"
-    height: 230
+    readonly property int effect: effectList.currentSelect
+    readonly property bool isUserMode: effect >= 12 && effect <= 16
+    readonly property bool speedShown: effect !== 0 && !isUserMode
+    // Static and dark-on-press have no colours of their own.
+    readonly property bool ownColoursOffered: effect !== 0 && effect !== 5
+    readonly property bool coloursCovered: effect === 2 || effect === 6 || isUserMode
+
+    title: text(KbTexts.lightTitle)
+    height: body.y + body.height + 12
+
+    function text(i) {
+        var t = lang[i]
+        return t === undefined ? KbTexts.builtIn[i] : String(t)
+    }
+
+    function stepOr(value, last, fallback) {
+        var v = Number(value)
+        return Number.isInteger(v) && v >= 0 && v <= last ? v : fallback
+    }
 
     function init(isSendData, isRecovery) {
         var light = ui_View.getDataList("keyboard/lightValue", isRecovery)
         if (light.length === 4) {
-            effectList.currentSelect = Number(light[0])
-            speed.setIndexValue(Number(light[1]), false)
-            brightness.setIndexValue(Number(light[2]), false)
-            colorIndex = Number(light[3])
+            effectList.currentSelect = stepOr(light[0], 16, 0)
+            speed.setIndexValue(stepOr(light[1], 4, 4), false)
+            brightness.setIndexValue(stepOr(light[2], 4, 4), false)
+            colorIndex = stepOr(light[3], 7, 0)
         }
         var rgb = ui_View.getDataList("keyboard/colorValue", isRecovery)
         if (rgb.length === 21) {
             var list = []
             for (var b = 0; b < 7; ++b)
-                list.push([Number(rgb[3 * b]), Number(rgb[3 * b + 1]), Number(rgb[3 * b + 2])])
+                list.push([stepOr(rgb[3 * b], 255, 0), stepOr(rgb[3 * b + 1], 255, 0),
+                           stepOr(rgb[3 * b + 2], 255, 0)])
             colours = list
         }
+        placeKnob()
         if (isSendData)
             saveData(true, 0)
+    }
+
+    function placeKnob() {
+        if (colorIndex < 7)
+            hueBar.place(colours[colorIndex][0], colours[colorIndex][1], colours[colorIndex][2])
     }
 
     function effectValues() {
         return [effectList.currentSelect, speed.segmentValue, brightness.segmentValue, colorIndex]
     }
 
+    function colourValues() {
+        var rgb = []
+        for (var b = 0; b < 7; ++b)
+            rgb.push(colours[b][0], colours[b][1], colours[b][2])
+        return rgb
+    }
+
+    // Kept for the backlight values, which send the effect once more.
     function sendEffect() {
         var v = effectValues()
         ui_View.keyboardSetRGBEffect(v[0], v[1], v[2], v[3])
     }
 
     function saveData(isSendData, isStep) {
-        var rgb = []
-        for (var b = 0; b < 7; ++b)
-            rgb.push(colours[b][0], colours[b][1], colours[b][2])
-        if (isStep === 0 || isStep === 1)
+        var effectPart = isStep === 0 || isStep === 1
+        var colourPart = isStep === 0 || isStep === 2
+        if (effectPart)
             ui_View.setDataList("keyboard/lightValue", effectValues())
-        if (isStep === 0 || isStep === 2)
-            ui_View.setDataList("keyboard/colorValue", rgb)
-        if (isSendData) {
+        if (colourPart)
+            ui_View.setDataList("keyboard/colorValue", colourValues())
+        if (!isSendData)
+            return
+        if (effectPart)
             sendEffect()
-            ui_View.keyboardSetRGBColor(1, rgb)
+        if (colourPart)
+            ui_View.keyboardSetRGBColor(1, colourValues())
+    }
+
+    function chooseEffect(index) {
+        speed.setIndexValue(4, false)
+        brightness.setIndexValue(4, false)
+        // Block 8 disappears for these effects; a choice left on it would name nothing shown.
+        if (!ownColoursOffered && colorIndex === 7) {
+            colorIndex = 0
+            placeKnob()
         }
+        isSave = true
+    }
+
+    function chooseBlock(index) {
+        colorIndex = index
+        placeKnob()
+        isSave = true
+    }
+
+    function recolourBlock(r, g, b) {
+        if (colorIndex >= 7)
+            return
+        var list = colours.slice()
+        list[colorIndex] = [r, g, b]
+        colours = list
+    }
+
+    function restore() {
+        init(false, true)
+        isSave = true
     }
 
     function kbLightControlFocus() {
         effectList.closeMenu()
     }
 
-    DropDownList {
-        id: effectList
-        objectName: "kbEffectList"
+    ImageButton {
+        objectName: "kbLightRestore"
         anchors.right: parent.right
         anchors.rightMargin: 12
-        y: 8
-        width: 120
-        z: 2
-        currentSelect: 0
-        mdItems: ListModel {
-            ListElement { textValue: "常亮模式" }
-            ListElement { textValue: "呼吸模式" }
-            ListElement { textValue: "波浪模式" }
-            ListElement { textValue: "即按即亮" }
-            ListElement { textValue: "涟漪模式" }
-            ListElement { textValue: "即按即灭" }
-            ListElement { textValue: "霓虹模式" }
-            ListElement { textValue: "跑马模式" }
-            ListElement { textValue: "雨滴模式" }
-            ListElement { textValue: "环形跑马" }
-            ListElement { textValue: "对冲模式" }
-            ListElement { textValue: "旋转模式" }
-            ListElement { textValue: "用户模式1" }
-            ListElement { textValue: "用户模式2" }
-            ListElement { textValue: "用户模式3" }
-            ListElement { textValue: "用户模式4" }
-            ListElement { textValue: "用户模式5" }
-        }
-        onValueChange: {
-            kbLightMain.rateSlider.setIndexValue(4, false)
-            kbLightMain.lightnessSlider.setIndexValue(4, false)
-            kbLightMain.isSave = true
-        }
+        y: 10
+        width: 20
+        height: 20
+        name: "back"
+        onClicked: kbLightMain.restore()
     }
 
     Column {
+        id: body
         x: 12
-        y: 40
-        spacing: 4
+        y: 38
+        spacing: 6
 
-        Text {
-            text: "速度"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
-        }
-
-        SliderButton {
-            id: speed
+        DropDownList {
+            id: effectList
+            objectName: "kbEffectList"
             width: 208
-            segment: 4
-            isScale: true
-            onValueChangeDelay: kbLightMain.isSave = true
+            z: 2
+            currentSelect: 0
+            mdItems: ListModel { id: effects }
+            onValueChange: (index) => kbLightMain.chooseEffect(index)
         }
 
-        Image {
-            source: Theme.img("keyboard", "kbKeySpeedScale")
+        Column {
+            objectName: "kbSpeed"
+            visible: kbLightMain.speedShown
+            spacing: 2
+
+            ThemedText { text: kbLightMain.text(KbTexts.speed) }
+            SliderButton {
+                id: speed
+                objectName: "kbSpeedSlider"
+                width: 208
+                segment: 4
+                isScale: true
+                onBtnClick: kbLightMain.kbLightControlFocus()
+                onValueChangeDelay: kbLightMain.isSave = true
+            }
+            Image { source: Theme.img("keyboard", "kbKeySpeedScale") }
         }
 
-        Text {
-            text: "亮度"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
+        Column {
+            spacing: 2
+
+            ThemedText { text: kbLightMain.text(KbTexts.brightness) }
+            SliderButton {
+                id: brightness
+                objectName: "kbBrightnessSlider"
+                width: 208
+                segment: 4
+                isScale: true
+                onBtnClick: kbLightMain.kbLightControlFocus()
+                onValueChangeDelay: kbLightMain.isSave = true
+            }
+            Image { source: Theme.img("keyboard", "kbKeySpeedScale") }
         }
 
-        SliderButton {
-            id: brightness
+        Item {
             width: 208
-            segment: 4
-            isScale: true
-            onValueChangeDelay: kbLightMain.isSave = true
-        }
+            height: colourArea.height
 
-        Image {
-            source: Theme.img("keyboard", "kbKeySpeedScale")
-        }
+            Column {
+                id: colourArea
+                spacing: 8
 
-        Text {
-            text: "颜色"
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
-        }
+                ThemedText { text: kbLightMain.text(KbTexts.colour) }
 
-        Row {
-            id: blocks
-            spacing: 4
+                Row {
+                    id: blocks
+                    spacing: 4
 
-            Repeater {
-                model: 8
-                delegate: Rectangle {
-                    required property int index
-                    width: 22
-                    height: 22
-                    radius: 2
-                    border.color: index === kbLightMain.colorIndex ? Theme.colorOrange : Theme.colorGray2
-                    color: index < 7 ? Qt.rgba(kbLightMain.colours[index][0] / 255,
-                                               kbLightMain.colours[index][1] / 255,
-                                               kbLightMain.colours[index][2] / 255, 1)
-                                     : "transparent"
-                    gradient: index === 7 ? blockGradient : null
+                    Repeater {
+                        model: 8
+                        delegate: Rectangle {
+                            required property int index
+                            objectName: "kbBlock" + index
+                            width: 22
+                            height: 22
+                            radius: 2
+                            visible: index < 7 || kbLightMain.ownColoursOffered
+                            border.width: index === kbLightMain.colorIndex ? 2 : 1
+                            border.color: index === kbLightMain.colorIndex ? Theme.colorOrange : Theme.colorGray2
+                            color: index < 7 ? HueRule.hex(kbLightMain.colours[index]) : "transparent"
+                            gradient: index === 7 ? ownColours : null
 
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: {
-                            kbLightMain.colorIndex = parent.index
-                            kbLightMain.isSave = true
+                            ThemedText {
+                                anchors.centerIn: parent
+                                text: String(parent.index + 1)
+                                color: "black"
+                                font.pixelSize: Theme.fontMinSize
+                            }
+
+                            MouseArea {
+                                anchors.fill: parent
+                                onClicked: kbLightMain.chooseBlock(parent.index)
+                            }
                         }
                     }
+                }
+
+                KbHueBar {
+                    id: hueBar
+                    objectName: "kbLightHueBar"
+                    enabled: kbLightMain.colorIndex < 7
+                    opacity: enabled ? 1 : 0.3
+                    onColourPicked: (r, g, b) => {
+                        kbLightMain.kbLightControlFocus()
+                        kbLightMain.recolourBlock(r, g, b)
+                    }
+                    onReleased: kbLightMain.isSave = true
+                }
+            }
+
+            // Effects that choose their own colours: the colour area takes no clicks.
+            Rectangle {
+                objectName: "kbColourCover"
+                anchors.fill: parent
+                anchors.margins: -4
+                visible: kbLightMain.coloursCovered
+                color: Theme.colorCover
+
+                MouseArea {
+                    anchors.fill: parent
                 }
             }
         }
     }
 
     Gradient {
-        id: blockGradient
+        id: ownColours
         orientation: Gradient.Horizontal
         GradientStop { position: 0.0; color: "red" }
         GradientStop { position: 1.0; color: "green" }
     }
+
+    function fillEffects() {
+        var current = effectList.currentSelect
+        effects.clear()
+        for (var i = 0; i < 17; ++i)
+            effects.append({ "textValue": text(KbTexts.effects + i) })
+        effectList.currentSelect = current
+        effectList.refreshText()
+    }
+
+    onLangChanged: fillEffects()
+    Component.onCompleted: fillEffects()
 }

@@ -1,8 +1,7 @@
 import QtQuick
 import "../basic"
 
-// One key cap of the keyboard picture. It follows the keyboard page
-// (`keyboardMain`) and the key setting panel (`kbKeySettingMain`) when they exist.
+// One key cap of the keyboard picture.
 Rectangle {
     id: root
 
@@ -14,9 +13,12 @@ Rectangle {
     property string keyTxtText: ""
     property bool isSelect: page !== null && dataIndex === page.selectKey
     property bool isModify: String(keyData) !== String(keyDefaultData)
+    // The keyboard page (`keyboardMain`) and the key setting panel.
+    property var page: null
+    property var keySetting: null
+    // A drawn symbol instead of a label (KeyIcon's kinds), -1 for none.
+    property int icon: -1
 
-    readonly property var page: typeof keyboardMain === "undefined" ? null : keyboardMain
-    readonly property var keySetting: typeof kbKeySettingMain === "undefined" ? null : kbKeySettingMain
     readonly property bool colourView: page !== null && page.selectModel === 1
 
     width: 28
@@ -26,17 +28,21 @@ Rectangle {
     border.color: hover.containsMouse || isSelect ? Theme.colorOrange
                                                   : (isModify ? "white" : Theme.colorBlue)
 
-    Text {
+    ThemedText {
         anchors.centerIn: parent
         width: parent.width - 2
         horizontalAlignment: Text.AlignHCenter
         text: root.keyTxtText
         elide: Text.ElideRight
-        color: Theme.fontColor
         style: root.colourView ? Text.Outline : Text.Normal
         styleColor: "black"
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMinSize
+    }
+
+    KeyIcon {
+        anchors.centerIn: parent
+        visible: root.icon >= 0
+        kind: root.icon
     }
 
     MouseArea {

@@ -1,7 +1,9 @@
 import QtQuick
 import "../basic"
+import "KeyFunctions.js" as KeyFunctions
 
-// The button assignment dialog: edits a working copy of one key matrix entry.
+// The button assignment dialog: edits a working copy of one key matrix entry;
+// closing it hands the copy to the key matrix.
 Dialog {
     id: keyAssigmentMain
 
@@ -27,11 +29,10 @@ Dialog {
     property string keyString: ""
     property bool isFireInput: false
     property bool isComboInput: false
-    property alias macroList: macroDrop
-    property string fireKeyText: keyAssigmentLang[10]
-
-    // Button codes and texts of the mouse group, in the dialog's order.
-    readonly property var mouseButtons: [[0xF0, 2], [0xF2, 3], [0xF1, 4], [0xF4, 5], [0xF3, 6]]
+    property var combo: KeyFunctions.emptyCombo()
+    property alias macroList: macroSection.macroList
+    property alias fireKeyText: fireSection.keyText
+    property alias sections: scroller
 
     signal openMacroEditor()
 
@@ -39,192 +40,231 @@ Dialog {
     height: 404
     title: keyAssigmentLang[0] + (editIndex + 1) + " : " + keyString
 
+    onCloseClicked: finishEditing()
+
     function nameOf(code) {
         return keyNames === null ? "" : keyNames.keycodeTostr(code)
     }
 
+    function macroNameOf(number) {
+        var name = ui_View.getData("mouseMacroKey/" + number, false)
+        return name === undefined || name === null ? "" : String(name)
+    }
+
     function keyCodeToString(code0, code1, code2, code3) {
-        switch (Number(code0)) {
-        case 0:
-            for (var i = 0; i < mouseButtons.length; ++i) {
-                if (mouseButtons[i][0] === Number(code2))
-                    return keyAssigmentLang[mouseButtons[i][1]]
-            }
-            return keyAssigmentLang[7]
-        case 1:
-            return nameOf(code1)
-        case 5:
-            return [keyAssigmentLang[22], keyAssigmentLang[23], keyAssigmentLang[24],
-                    keyAssigmentLang[56]][Number(code2) - 1] || ""
-        case 8:
-            return [keyAssigmentLang[53], keyAssigmentLang[54], keyAssigmentLang[55]][Number(code2) - 1] || ""
-        default:
-            return ""
-        }
+        return KeyFunctions.entryText(keyAssigmentLang, nameOf, macroNameOf, code0, code1, code2, code3)
     }
 
     function init() {
-        fireKeyText = keyAssigmentLang[10]
+        isFireInput = false
+        isComboInput = false
+        combo = KeyFunctions.emptyCombo()
+        fireSection.init()
+        groupSection.boxText = keyAssigmentLang[10]
     }
 
     function show(index) {
+        finishEditing()
         editIndex = index
         var e = matrix.modKeys.get(index)
-        keyCode0 = e.keyCode0
-        keyCode1 = e.keyCode1
-        keyCode2 = e.keyCode2
-        keyCode3 = e.keyCode3
-        keyString = e.keyText
+        setWorking(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3, e.keyText)
+        fireSection.showEntry(keyCode0, keyCode1, keyCode2, keyCode3)
+        groupSection.boxText = keyCode0 === 2 ? keyString : keyAssigmentLang[10]
+        mediaSection.showEntry(keyCode0, keyCode2, keyCode3)
+        windowsSection.showEntry(keyCode0, keyCode2, keyCode3)
+        shortcutSection.showEntry(keyCode0, keyCode2, keyCode3)
+        macroSection.showEntry(keyCode0, keyCode1, keyString)
+        scroller.scrollTo(0)
     }
 
-    function setWorking(c0, c1, c2, c3) {
-        keyCode0 = c0
-        keyCode1 = c1
-        keyCode2 = c2
-        keyCode3 = c3
-        keyString = keyCodeToString(c0, c1, c2, c3)
+    // The working copy takes four bytes and their text (made from the bytes when none is given).
+    function setWorking(code0, code1, code2, code3, text) {
+        keyCode0 = Number(code0)
+        keyCode1 = Number(code1)
+        keyCode2 = Number(code2)
+        keyCode3 = Number(code3)
+        keyString = text === undefined ? keyCodeToString(keyCode0, keyCode1, keyCode2, keyCode3)
+                                        : String(text)
     }
 
-    function detectKeyboard(isDown, usbCode, index) {
-        if (index === 0) {
-            isFireInput = false
-            fireKeyText = nameOf(usbCode)
-            setWorking(1, Number(usbCode), 10, 0)
-        } else if (isDown) {
-            comboText.text = comboText.text === "" ? nameOf(usbCode) : comboText.text + " + " + nameOf(usbCode)
+    function chooseBytes(bytes) {
+        setWorking(bytes[0], bytes[1], bytes[2], bytes[3])
+    }
+
+    function holds(bytes) {
+        return keyCode0 === bytes[0] && keyCode1 === bytes[1] && keyCode2 === bytes[2]
+                && keyCode3 === bytes[3]
+    }
+
+    function chooseMacro(name) {
+        setWorking(4, macroSection.runMode, editIndex, 0, name)
+    }
+
+    function startFireInput() {
+        cancelCombo()
+        isFireInput = true
+    }
+
+    function startComboInput() {
+        isFireInput = false
+        combo = KeyFunctions.emptyCombo()
+        isComboInput = true
+    }
+
+    function confirmCombo() {
+        isComboInput = false
+        if (KeyFunctions.comboIsEmpty(combo)) {
+            groupSection.boxText = keyAssigmentLang[10]
+            return
         }
+        setWorking(2, combo.mask, combo.key1, combo.key2, combo.text)
+        groupSection.boxText = combo.text
+    }
+
+    function cancelCombo() {
+        if (!isComboInput)
+            return
+        isComboInput = false
+        groupSection.boxText = keyAssigmentLang[10]
+    }
+
+    // index 0: the fire key, taken from the first event, press or release;
+    // index 1: one more key of the combination.
+    function detectKeyboard(isDown, usbCode, index) {
+        var code = Number(usbCode)
+        if (!(code > 0 && code <= 0xFF))
+            return
+        if (Number(index) === 0) {
+            if (!isFireInput)
+                return
+            isFireInput = false
+            fireSection.keyText = nameOf(code)
+            setWorking(1, code, fireSection.interval, fireSection.times, nameOf(code))
+        } else if (isComboInput) {
+            combo = KeyFunctions.comboAdd(combo, isDown, code, nameOf(code))
+        }
+    }
+
+    function restoreOne() {
+        var factory = matrix.restoreEntry(editIndex, keyString)
+        if (factory === null)
+            return
+        setWorking(factory.keyCode0, factory.keyCode1, factory.keyCode2, factory.keyCode3, factory.keyText)
     }
 
     function keyAssigmentFocus() {
-        macroDrop.closeMenu()
+        fireSection.closeControls()
+        mediaSection.dropDown.closeMenu()
+        windowsSection.dropDown.closeMenu()
+        shortcutSection.dropDown.closeMenu()
+        macroSection.macroList.closeMenu()
     }
 
-    Column {
+    // A closing dialog leaves no capture running and no drop-down open.
+    function finishEditing() {
+        isFireInput = false
+        cancelCombo()
+        keyAssigmentFocus()
+    }
+
+    DialogBodyArea {
+        width: keyAssigmentMain.width
+        height: keyAssigmentMain.height - 40
+        dialog: keyAssigmentMain
+        onBodyPressed: keyAssigmentMain.keyAssigmentFocus()
+    }
+
+    ImageButton {
+        objectName: "assignRestore"
+        x: keyAssigmentMain.width - 12 - 20 - 12 - width
+        y: -28
+        name: "back"
+        onClicked: keyAssigmentMain.restoreOne()
+    }
+
+    ScrollArea {
+        id: scroller
+        objectName: "assignSections"
         x: 16
-        y: 8
-        spacing: 10
+        y: 4
+        width: keyAssigmentMain.width - 24
+        height: keyAssigmentMain.height - 40 - 8
 
-        Text {
-            text: keyAssigmentMain.keyAssigmentLang[1]
-            color: Theme.colorOrange
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
+        RadioFunctionSection {
+            objectName: "mouseSection"
+            title: keyAssigmentMain.keyAssigmentLang[1]
+            dialog: keyAssigmentMain
+            options: KeyFunctions.mouseButtons.map(function(b) { return [b[1], [0, 0, b[0], 0]] })
+                .concat([[KeyFunctions.doubleFireText, KeyFunctions.doubleFire]])
         }
 
-        Grid {
-            columns: 3
-            columnSpacing: 24
-            rowSpacing: 8
-
-            Repeater {
-                model: keyAssigmentMain.mouseButtons.length + 1
-                delegate: RadioButton {
-                    required property int index
-                    width: 100
-                    textValue: keyAssigmentMain.keyAssigmentLang[2 + index]
-                    isSelect: keyAssigmentMain.keyCode0 === 0 && (index < 5
-                              ? keyAssigmentMain.keyCode2 === keyAssigmentMain.mouseButtons[index][0]
-                              : keyAssigmentMain.keyCode2 === 0x1E)
-                    onBtnClick: index < 5 ? keyAssigmentMain.setWorking(0, 0, keyAssigmentMain.mouseButtons[index][0], 0)
-                                          : keyAssigmentMain.setWorking(0, 0xF0, 0x1E, 2)
-                }
-            }
+        FireFunctionSection {
+            id: fireSection
+            objectName: "fireSection"
+            title: keyAssigmentMain.keyAssigmentLang[8]
+            dialog: keyAssigmentMain
         }
 
-        Text {
-            text: keyAssigmentMain.keyAssigmentLang[8]
-            color: Theme.colorOrange
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
+        GroupFunctionSection {
+            id: groupSection
+            objectName: "groupSection"
+            title: keyAssigmentMain.keyAssigmentLang[14]
+            dialog: keyAssigmentMain
         }
 
-        Row {
-            spacing: 12
-
-            Text {
-                anchors.verticalCenter: parent.verticalCenter
-                text: keyAssigmentMain.keyAssigmentLang[9]
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
-            }
-
-            Rectangle {
-                objectName: "fireKeyBox"
-                width: 120
-                height: 24
-                color: Theme.colorGray0
-                border.color: keyAssigmentMain.isFireInput ? Theme.colorOrange : Theme.colorGray1
-
-                Text {
-                    anchors.centerIn: parent
-                    text: keyAssigmentMain.fireKeyText
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
-                }
-
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: keyAssigmentMain.isFireInput = true
-                }
-            }
+        GridFunctionSection {
+            id: mediaSection
+            objectName: "mediaSection"
+            title: keyAssigmentMain.keyAssigmentLang[15]
+            dialog: keyAssigmentMain
+            grid: KeyFunctions.media
         }
 
-        Text {
-            text: keyAssigmentMain.keyAssigmentLang[14]
-            color: Theme.colorOrange
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
+        MacroFunctionSection {
+            id: macroSection
+            objectName: "macroSection"
+            title: keyAssigmentMain.keyAssigmentLang[16]
+            dialog: keyAssigmentMain
+            onOpenMacroEditor: keyAssigmentMain.openMacroEditor()
         }
 
-        Rectangle {
-            objectName: "comboBox"
-            width: 240
-            height: 24
-            color: Theme.colorGray0
-            border.color: keyAssigmentMain.isComboInput ? Theme.colorOrange : Theme.colorGray1
-
-            Text {
-                id: comboText
-                anchors.centerIn: parent
-                color: Theme.fontColor
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.fontNormalSize
-            }
-
-            MouseArea {
-                anchors.fill: parent
-                onClicked: {
-                    comboText.text = ""
-                    keyAssigmentMain.isComboInput = !keyAssigmentMain.isComboInput
-                }
-            }
+        RadioFunctionSection {
+            objectName: "dpiSection"
+            title: keyAssigmentMain.keyAssigmentLang[21]
+            dialog: keyAssigmentMain
+            columns: 4
+            cellWidth: 92
+            options: KeyFunctions.dpiTexts.map(function(text, i) { return [text, [5, 0, i + 1, 0]] })
         }
 
-        Text {
-            text: keyAssigmentMain.keyAssigmentLang[16]
-            color: Theme.colorOrange
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
+        GridFunctionSection {
+            id: windowsSection
+            objectName: "windowsSection"
+            title: keyAssigmentMain.keyAssigmentLang[25]
+            dialog: keyAssigmentMain
+            grid: KeyFunctions.windows
         }
 
-        Row {
-            spacing: 12
-            z: 1
+        GridFunctionSection {
+            id: shortcutSection
+            objectName: "shortcutSection"
+            title: keyAssigmentMain.keyAssigmentLang[26]
+            dialog: keyAssigmentMain
+            grid: KeyFunctions.shortcut
+        }
 
-            MacroList {
-                id: macroDrop
-                objectName: "assignMacroList"
-                width: 160
-            }
+        RadioFunctionSection {
+            objectName: "gunSection"
+            visible: keyAssigmentMain.gunShown
+            title: keyAssigmentMain.keyAssigmentLang[52]
+            dialog: keyAssigmentMain
+            options: KeyFunctions.gunTexts.map(function(text, i) { return [text, [8, 0, i + 1, 0]] })
+        }
 
-            TextButton {
-                width: 120
-                textValue: keyAssigmentMain.keyAssigmentLang[17]
-                onClicked: keyAssigmentMain.openMacroEditor()
-            }
+        // Room for the last grid to open into.
+        Item {
+            width: 1
+            height: 46
         }
     }
-
 }

@@ -12,6 +12,9 @@ Panel {
     // The assignment dialog, whose keyCodeToString gives an entry's text.
     property var textSource: null
     property var gunPage: null
+    // The macro editor: sends the macros that buttons run and tells of renamed
+    // and edited macros.
+    property var macroEditor: null
     property alias modKeys: modKeysModel
     property alias modKeys_tmp: modKeysTmpModel
 
@@ -25,9 +28,13 @@ Panel {
     function entryOf(bytes) {
         var e = { "keyCode0": Number(bytes[0]) || 0, "keyCode1": Number(bytes[1]) || 0,
                   "keyCode2": Number(bytes[2]) || 0, "keyCode3": Number(bytes[3]) || 0 }
-        e.keyText = textSource === null ? ""
-                  : textSource.keyCodeToString(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3)
+        e.keyText = textOf(e)
         return e
+    }
+
+    function textOf(e) {
+        return textSource === null ? ""
+             : textSource.keyCodeToString(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3)
     }
 
     function init(isSendData, isRecovery) {
@@ -41,6 +48,13 @@ Panel {
             modKeysModel.saveData()
     }
 
+    // Binds macro number `number` to the named macro and has the editor send it.
+    function bindMacro(number, name) {
+        if (macroEditor !== null)
+            macroEditor.sendMacro(number, name)
+        ui_View.setData("mouseMacroKey/" + number, name)
+    }
+
     // Takes the dialog's working copy into entry `index`; true when it changed.
     function applyAssignment(index, dialog) {
         if (index < 0 || index >= modKeysModel.count)
@@ -52,13 +66,84 @@ Panel {
         modKeysModel.set(index, { "keyCode0": dialog.keyCode0, "keyCode1": dialog.keyCode1,
                                   "keyCode2": dialog.keyCode2, "keyCode3": dialog.keyCode3,
                                   "keyText": dialog.keyString })
+        isSave = true
+        if (dialog.keyCode0 === 4)
+            bindMacro(dialog.keyCode2, dialog.keyString)
         return true
     }
 
-    function restoreAll() {
-        for (var i = 0; i < modKeysTmpModel.count; ++i)
-            modKeysModel.set(i, modKeysTmpModel.get(i))
+    // Entry `index` takes its factory bytes unless its text is already the
+    // factory one; the factory entry, or null when nothing changed.
+    function restoreEntry(index, currentText) {
+        if (index < 0 || index >= modKeysTmpModel.count)
+            return null
+        var factory = modKeysTmpModel.get(index)
+        if (factory.keyText === currentText)
+            return null
+        var copy = { "keyCode0": factory.keyCode0, "keyCode1": factory.keyCode1,
+                     "keyCode2": factory.keyCode2, "keyCode3": factory.keyCode3,
+                     "keyText": factory.keyText }
+        modKeysModel.set(index, copy)
+        if (copy.keyCode0 === 4)
+            bindMacro(copy.keyCode2, copy.keyText)
         isSave = true
+        return copy
+    }
+
+    function restoreAll() {
+        for (var i = 0; i < modKeysTmpModel.count; ++i) {
+            var factory = modKeysTmpModel.get(i)
+            modKeysModel.set(i, { "keyCode0": factory.keyCode0, "keyCode1": factory.keyCode1,
+                                  "keyCode2": factory.keyCode2, "keyCode3": factory.keyCode3,
+                                  "keyText": factory.keyText })
+            if (factory.keyCode0 === 4)
+                bindMacro(factory.keyCode2, factory.keyText)
+        }
+        isSave = true
+    }
+
+    function boundMacroName(e) {
+        var name = ui_View.getData("mouseMacroKey/" + e.keyCode2, false)
+        return name === undefined || name === null ? "" : String(name)
+    }
+
+    // A renamed macro keeps its buttons: their binding and text follow the
+    // new name. Nothing is sent, so nothing needs saving.
+    function renameMacro(oldMacroName, newMacroName) {
+        for (var i = 0; i < modKeysModel.count; ++i) {
+            var e = modKeysModel.get(i)
+            if (e.keyCode0 === 4 && boundMacroName(e) === String(oldMacroName)) {
+                ui_View.setData("mouseMacroKey/" + e.keyCode2, newMacroName)
+                modKeysModel.setProperty(i, "keyText", String(newMacroName))
+            }
+        }
+        // The factory entries name their macros through the same bindings.
+        for (var j = 0; j < modKeysTmpModel.count; ++j) {
+            var f = modKeysTmpModel.get(j)
+            if (f.keyCode0 === 4 && f.keyText === String(oldMacroName))
+                modKeysTmpModel.setProperty(j, "keyText", String(newMacroName))
+        }
+        ui_View.modifyMacroNameUpdateProfile(oldMacroName, newMacroName)
+    }
+
+    // An edited macro is sent again for every button that runs it.
+    function resendMacro(macroName) {
+        if (macroEditor === null)
+            return
+        for (var i = 0; i < modKeysModel.count; ++i) {
+            var e = modKeysModel.get(i)
+            if (e.keyCode0 === 4 && boundMacroName(e) === String(macroName))
+                macroEditor.sendMacro(e.keyCode2, String(macroName))
+        }
+    }
+
+    Connections {
+        target: keyMatrixMain.macroEditor
+        ignoreUnknownSignals: true
+        function onModifyMacroName(oldMacroName, newMacroName) {
+            keyMatrixMain.renameMacro(oldMacroName, newMacroName)
+        }
+        function onModifyMacroData(macroName) { keyMatrixMain.resendMacro(macroName) }
     }
 
     ListModel {
@@ -118,24 +203,19 @@ Panel {
                 radius: 2
                 color: rowArea.containsMouse ? Theme.colorOrange : Theme.colorBlue
 
-                Text {
+                ThemedText {
                     x: 8
                     anchors.verticalCenter: parent.verticalCenter
                     text: keyMatrixMain.keyMatrixLang[0] + (row.index + 1)
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
                 }
 
-                Text {
+                ThemedText {
                     x: 80
                     width: 128
                     anchors.verticalCenter: parent.verticalCenter
                     text: row.keyText
                     elide: Text.ElideRight
                     color: Theme.colorGray3
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.fontNormalSize
                 }
 
                 MouseArea {

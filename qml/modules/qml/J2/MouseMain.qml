@@ -54,11 +54,9 @@ Item {
                 radius: 3
                 color: button.lit ? Theme.colorOrange : Theme.colorBlack
 
-                Text {
+                ThemedText {
                     anchors.centerIn: parent
                     text: String(button.index + 1)
-                    color: Theme.fontColor
-                    font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontMiddleSize
                 }
 

@@ -12,12 +12,10 @@ Rectangle {
     radius: 4
     color: Theme.colorBlack
 
-    Text {
+    ThemedText {
         x: 12
         y: 10
         text: root.title
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
         font.bold: true
     }

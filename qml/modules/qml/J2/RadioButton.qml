@@ -36,15 +36,12 @@ Item {
         }
     }
 
-    Text {
+    ThemedText {
         id: label
         anchors.left: mark.right
         anchors.leftMargin: root.gapValue
         anchors.verticalCenter: parent.verticalCenter
         text: root.textValue
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
     }
 
     MouseArea {

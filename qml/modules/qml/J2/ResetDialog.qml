@@ -5,21 +5,22 @@ import "../basic"
 Dialog {
     id: root
 
-    property string question: ""
-    property string cancelText: ""
-    property string okText: ""
+    // The main screen's texts: title, question, cancel and OK are 5 to 8.
+    property var texts: []
+    readonly property string question: texts[6] || ""
+    readonly property string cancelText: texts[7] || ""
+    readonly property string okText: texts[8] || ""
 
     signal accepted()
 
+    title: texts[5] || ""
     width: 320
     height: 160
 
-    Text {
+    ThemedText {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 20
         text: root.question
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMiddleSize
     }
 

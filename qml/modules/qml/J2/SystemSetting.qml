@@ -1,7 +1,8 @@
 import QtQuick
 import "../basic"
 
-// The pointer settings dialog: applied at once, without the main Save.
+// The pointer settings dialog: every change is stored and applied at once,
+// without the main Save.
 Dialog {
     id: systemSettingMain
 
@@ -9,7 +10,12 @@ Dialog {
         "Fast", "Scroll Speed", "Number of Rows", "Scroll one Screen", "", "", "", "", "", "", ""]
     // A knob position below the i-th threshold gives step i; from the last on, step 10.
     readonly property var compareValue: [4, 37, 70, 104, 138, 172, 205, 239, 272, 305, 338]
-    property int scrollValue: 3
+    // The stored scroll value that means one screen per notch.
+    readonly property int oneScreen: 1000
+    property bool scrollScreen: false
+
+    // The rows field took the focus: the main screen closes its drop-downs.
+    signal inputFocused()
 
     width: 416
     height: 312
@@ -23,19 +29,32 @@ Dialog {
         return 10
     }
 
+    function placeKnob(slider, stored) {
+        var position = parseInt(stored, 10)
+        if (isNaN(position))
+            return
+        slider.setValue(Math.max(slider.minX, Math.min(slider.maxX, position)))
+    }
+
     function init(isSendData, isRecovery) {
-        cursorSlider.setValue(Number(ui_View.getData("mouse/mouseRate", isRecovery)) || 2)
-        doubleSlider.setValue(Number(ui_View.getData("mouse/doubleRate", isRecovery)) || 2)
+        placeKnob(cursorSlider, ui_View.getData("mouse/mouseRate", isRecovery))
+        placeKnob(doubleSlider, ui_View.getData("mouse/doubleRate", isRecovery))
         var scroll = parseInt(ui_View.getData("mouse/scrollRate", isRecovery), 10)
-        scrollValue = isNaN(scroll) ? 3 : scroll
+        scrollScreen = scroll > 100
+        if (!scrollScreen && scroll >= 1)
+            rowsField.textValue = String(scroll)
         if (isSendData)
             saveData(true, 0)
+    }
+
+    function scrollValue() {
+        return scrollScreen ? oneScreen : Math.max(1, parseInt(rowsField.textValue, 10) || 1)
     }
 
     function saveData(isSendData, isStep) {
         ui_View.setData("mouse/mouseRate", cursorSlider.position)
         ui_View.setData("mouse/doubleRate", doubleSlider.position)
-        ui_View.setData("mouse/scrollRate", scrollValue)
+        ui_View.setData("mouse/scrollRate", scrollValue())
         if (!isSendData)
             return
         if (isStep === 0 || isStep === 1)
@@ -43,61 +62,112 @@ Dialog {
         if (isStep === 0 || isStep === 2)
             ui_View.mouseSetDoubleClickSpeed(stepOf(doubleSlider.position))
         if (isStep === 0 || isStep === 3)
-            ui_View.mouseSetVerticalScrollLines(scrollValue)
+            ui_View.mouseSetVerticalScrollLines(scrollValue())
+    }
+
+    function chooseScroll(screen) {
+        rowsRadio.isSelect = !screen
+        screenRadio.isSelect = screen
+        scrollScreen = screen
+        saveData(true, 3)
     }
 
     function systemSettingFocus() {
+        rowsField.closeFocus()
+    }
+
+    onScrollScreenChanged: {
+        rowsRadio.isSelect = !scrollScreen
+        screenRadio.isSelect = scrollScreen
+    }
+
+    ImageButton {
+        objectName: "systemRestore"
+        anchors.right: parent.right
+        anchors.rightMargin: 40
+        y: -28
+        name: "back"
+        onClicked: {
+            systemSettingMain.systemSettingFocus()
+            systemSettingMain.init(true, true)
+        }
     }
 
     Column {
         x: 32
-        y: 8
-        spacing: 12
+        y: 16
+        spacing: 14
 
-        Text {
-            text: systemSettingMain.systemSettingLang[1]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
-        }
-
-        SliderButton {
+        SpeedSlider {
             id: cursorSlider
-            width: 352
-            onValueChangeDelay: systemSettingMain.saveData(true, 1)
+            objectName: "cursorSlider"
+            label: systemSettingMain.systemSettingLang[1]
+            slowText: systemSettingMain.systemSettingLang[3]
+            fastText: systemSettingMain.systemSettingLang[4]
+            onPressed: systemSettingMain.systemSettingFocus()
+            onChosen: systemSettingMain.saveData(true, 1)
         }
 
-        Text {
-            text: systemSettingMain.systemSettingLang[2]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontMiddleSize
-        }
-
-        SliderButton {
+        SpeedSlider {
             id: doubleSlider
-            width: 352
-            onValueChangeDelay: systemSettingMain.saveData(true, 2)
+            objectName: "doubleSlider"
+            label: systemSettingMain.systemSettingLang[2]
+            slowText: systemSettingMain.systemSettingLang[3]
+            fastText: systemSettingMain.systemSettingLang[4]
+            onPressed: systemSettingMain.systemSettingFocus()
+            onChosen: systemSettingMain.saveData(true, 2)
         }
 
-        Text {
+        ThemedText {
             text: systemSettingMain.systemSettingLang[5]
-            color: Theme.fontColor
-            font.family: Theme.fontFamily
             font.pixelSize: Theme.fontMiddleSize
         }
 
-        Row {
-            spacing: 24
+        Item {
+            width: 352
+            height: 28
 
             RadioButton {
+                id: rowsRadio
+                objectName: "rowsRadio"
+                anchors.verticalCenter: parent.verticalCenter
                 textValue: systemSettingMain.systemSettingLang[6]
-                isSelect: systemSettingMain.scrollValue <= 100
+                isSelect: true
+                onBtnClick: {
+                    systemSettingMain.systemSettingFocus()
+                    systemSettingMain.chooseScroll(false)
+                }
+            }
+
+            RectInput {
+                id: rowsField
+                objectName: "rowsField"
+                anchors.left: rowsRadio.right
+                anchors.leftMargin: 12
+                anchors.verticalCenter: parent.verticalCenter
+                minValue: 1
+                maxValue: 100
+                textValue: "3"
+                txtInput.maximumLength: 3
+                onInputSignal: systemSettingMain.inputFocused()
+                onEndInputSignal: {
+                    if (!(parseInt(textValue, 10) >= 1))
+                        textValue = "1"
+                    systemSettingMain.saveData(true, 3)
+                }
             }
 
             RadioButton {
+                id: screenRadio
+                objectName: "screenRadio"
+                anchors.left: rowsField.right
+                anchors.leftMargin: 40
+                anchors.verticalCenter: parent.verticalCenter
                 textValue: systemSettingMain.systemSettingLang[7]
-                isSelect: systemSettingMain.scrollValue > 100
+                onBtnClick: {
+                    systemSettingMain.systemSettingFocus()
+                    systemSettingMain.chooseScroll(true)
+                }
             }
         }
     }

@@ -16,12 +16,9 @@ Rectangle {
     color: area.containsMouse ? Theme.colorOrange : baseColor
     border.color: Theme.colorGray1
 
-    Text {
+    ThemedText {
         anchors.centerIn: parent
         text: root.textValue
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
     }
 
     MouseArea {

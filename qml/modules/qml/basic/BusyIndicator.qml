@@ -9,12 +9,11 @@ Item {
     anchors.fill: parent
     visible: running
 
-    Text {
+    ThemedText {
         id: label
         anchors.centerIn: parent
         text: "LOADING ......"
         color: Theme.colorOrange
-        font.family: Theme.fontFamily
         font.pixelSize: Theme.fontMaxSize
         font.bold: true
 

@@ -81,16 +81,13 @@ Item {
                     height: 24
                     color: rowArea.containsMouse ? Theme.colorOrange : "transparent"
 
-                    Text {
+                    ThemedText {
                         anchors.left: parent.left
                         anchors.leftMargin: 8
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
                         text: parent.modelData
                         elide: Text.ElideRight
-                        color: Theme.fontColor
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.fontNormalSize
                     }
 
                     MouseArea {

@@ -1,0 +1,315 @@
+#include "view/PointerSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Records what would go to GSettings; only the listed "schema key" pairs exist.
+class FakeGSettings : public GSettingsBackend
+{
+public:
+    QStringList keys;
+    QStringList written;
+    bool isWritable(const QString& schema, const QString& key) override
+    {
+        return keys.contains(schema + QLatin1Char(' ') + key);
+    }
+    bool set(const QString& schema, const QString& key, const QString& value) override
+    {
+        written.append(schema + QLatin1Char(' ') + key + QLatin1Char(' ') + value);
+        return true;
+    }
+};
+
+// Records what would go to Plasma's files and the change notices sent after.
+class FakeKConfig : public KConfigBackend
+{
+public:
+    bool available = true;
+    bool accepts = true;
+    int probes = 0;
+    QStringList written;
+    int notices = 0;
+    bool isAvailable() override
+    {
+        ++probes;
+        return available;
+    }
+    bool write(const QString& file, const QString& group, const QString& key, const QString& value) override
+    {
+        if (!accepts)
+            return false;
+        written.append(file + QLatin1Char(' ') + group + QLatin1Char(' ') + key + QLatin1Char(' ') + value);
+        return true;
+    }
+    void notifyMouseSettingsChanged() override { ++notices; }
+};
+
+const QStringList kAllGnomeKeys{QStringLiteral("org.gnome.desktop.peripherals.mouse speed"),
+                                QStringLiteral("org.gnome.desktop.peripherals.mouse double-click")};
+
+// Stand-ins of the desktop tools, replaying what the real ones answer on
+// Debian 12 and logging how they were called. The KConfig pair keeps its
+// entries in files, so a value written can be read back; an entry named
+// "Locked" is refused silently, as the real tool leaves an immutable entry.
+const char* const kStandIns[][2] = {
+    {"gsettings", R"(#!/bin/sh
+echo "gsettings $*" >> "@DIR@/calls.log"
+case "$1 $2 $3" in
+"writable org.gnome.desktop.peripherals.mouse speed") echo true ;;
+"writable org.gnome.desktop.peripherals.mouse "*) echo "No such key “$3”" >&2; exit 1 ;;
+"writable "*) echo "No such schema “$2”" >&2; exit 1 ;;
+"set org.gnome.desktop.peripherals.mouse speed")
+    case "$4" in -1|-0.*|0|0.*|1) exit 0 ;; esac
+    echo "The provided value is outside of the valid range" >&2; exit 1 ;;
+*) exit 1 ;;
+esac
+)"},
+    {"kwriteconfig5", R"(#!/bin/sh
+echo "kwriteconfig5 $*" >> "@DIR@/calls.log"
+[ "$1 $3 $5 $7" = "--file --group --key --" ] || { echo "unexpected arguments" >&2; exit 1; }
+[ "$6" = Locked ] && exit 0
+printf '%s\n' "$8" > "@DIR@/$2.$4.$6"
+)"},
+    {"kreadconfig5", R"(#!/bin/sh
+echo "kreadconfig5 $*" >> "@DIR@/calls.log"
+[ -f "@DIR@/$2.$4.$6" ] && { IFS= read -r v < "@DIR@/$2.$4.$6"; printf '%s\n' "$v"; } || echo
+)"},
+    {"dbus-send", R"(#!/bin/sh
+echo "dbus-send $*" >> "@DIR@/calls.log"
+)"},
+};
+
+} // namespace
+
+class tst_PointerSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void values();
+    void desktopFoundOnce_data();
+    void desktopFoundOnce();
+    void gnomeLayer();
+    void plasmaLayer();
+    void failuresChangeNothing_data();
+    void failuresChangeNothing();
+    void toolsAgainstStandIns();
+
+private:
+    QString installStandIns(QTemporaryDir& dir);
+    QStringList calls(const QTemporaryDir& dir);
+};
+
+void tst_PointerSettings::values()
+{
+    QCOMPARE(PointerSettings::cursorSpeedValue(0), 1);
+    QCOMPARE(PointerSettings::cursorSpeedValue(10), 20);
+    QCOMPARE(PointerSettings::libinputSpeed(1), -0.9);
+    QCOMPARE(PointerSettings::libinputSpeed(10), 0.0);
+    QCOMPARE(PointerSettings::libinputSpeed(20), 1.0);
+    QCOMPARE(PointerSettings::libinputSpeed(40), 1.0);
+    QCOMPARE(PointerSettings::doubleClickMs(0), 900);
+    QCOMPARE(PointerSettings::doubleClickMs(10), 200);
+}
+
+void tst_PointerSettings::desktopFoundOnce_data()
+{
+    QTest::addColumn<QString>("session");
+    QTest::addColumn<bool>("plasmaTools");
+    QTest::addColumn<bool>("gnomeSchema");
+    QTest::addColumn<int>("desktop");
+
+    const int none = int(PointerSettings::Desktop::None);
+    const int gnome = int(PointerSettings::Desktop::Gnome);
+    const int plasma = int(PointerSettings::Desktop::Plasma);
+    QTest::newRow("Plasma, GNOME schemas installed too") << "KDE" << true << true << plasma;
+    QTest::newRow("Plasma without its tools") << "KDE" << false << true << gnome;
+    QTest::newRow("GNOME") << "GNOME" << true << true << gnome;
+    QTest::newRow("Ubuntu's GNOME") << "ubuntu:GNOME" << false << true << gnome;
+    QTest::newRow("session not named") << "" << true << true << gnome;
+    QTest::newRow("neither") << "XFCE" << true << false << none;
+    QTest::newRow("Plasma missing everything") << "KDE" << false << false << none;
+}
+
+void tst_PointerSettings::desktopFoundOnce()
+{
+    QFETCH(QString, session);
+    QFETCH(bool, plasmaTools);
+    QFETCH(bool, gnomeSchema);
+    QFETCH(int, desktop);
+
+    FakeGSettings gs;
+    if (gnomeSchema)
+        gs.keys = kAllGnomeKeys;
+    FakeKConfig kc;
+    kc.available = plasmaTools;
+    PointerSettings p(gs, kc, session);
+    QCOMPARE(int(p.desktop()), desktop);
+    const int kcProbes = kc.probes;
+    p.setCursorSpeed(3);
+    p.setDoubleClickSpeed(4);
+    QCOMPARE(int(p.desktop()), desktop);
+    QCOMPARE(kc.probes, kcProbes);
+    // Whatever was found, the other desktop's store is never written.
+    if (desktop != int(PointerSettings::Desktop::Plasma))
+        QVERIFY(kc.written.isEmpty());
+    if (desktop != int(PointerSettings::Desktop::Gnome))
+        QVERIFY(gs.written.isEmpty());
+}
+
+void tst_PointerSettings::gnomeLayer()
+{
+    FakeGSettings gs;
+    gs.keys = {QStringLiteral("org.gnome.desktop.peripherals.mouse speed"),
+               QStringLiteral("org.gnome.desktop.interface double-click")};
+    FakeKConfig kc;
+    PointerSettings p(gs, kc, QStringLiteral("GNOME"));
+    QVERIFY(p.setCursorSpeed(0));
+    QVERIFY(p.setCursorSpeed(5));
+    QVERIFY(p.setDoubleClickSpeed(10));
+    QCOMPARE(gs.written, (QStringList{"org.gnome.desktop.peripherals.mouse speed -0.9",
+                                      "org.gnome.desktop.peripherals.mouse speed 0",
+                                      "org.gnome.desktop.interface double-click 200"}));
+    gs.keys.append(QStringLiteral("org.gnome.desktop.peripherals.mouse double-click"));
+    QVERIFY(p.setDoubleClickSpeed(0));
+    QCOMPARE(gs.written.last(), QStringLiteral("org.gnome.desktop.peripherals.mouse double-click 900"));
+    QVERIFY(kc.written.isEmpty());
+}
+
+void tst_PointerSettings::plasmaLayer()
+{
+    FakeGSettings gs;
+    gs.keys = kAllGnomeKeys;
+    FakeKConfig kc;
+    PointerSettings p(gs, kc, QStringLiteral("KDE"));
+    QVERIFY(p.setCursorSpeed(0));
+    QVERIFY(p.setCursorSpeed(8));
+    QVERIFY(p.setDoubleClickSpeed(10));
+    QVERIFY(p.setVerticalScrollLines(7));
+    QVERIFY(p.setVerticalScrollLines(1000));
+    QCOMPARE(kc.written, (QStringList{"kcminputrc Mouse XLbInptPointerAcceleration -0.9",
+                                      "kcminputrc Mouse XLbInptPointerAcceleration 0.6",
+                                      "kdeglobals KDE DoubleClickInterval 200",
+                                      "kdeglobals KDE WheelScrollLines 7",
+                                      "kdeglobals KDE WheelScrollLines 1000"}));
+    QCOMPARE(kc.notices, 5);
+    QVERIFY(gs.written.isEmpty());
+}
+
+void tst_PointerSettings::failuresChangeNothing_data()
+{
+    QTest::addColumn<QString>("session");
+    QTest::addColumn<bool>("gnomeSchema");
+    QTest::addColumn<bool>("plasmaAccepts");
+
+    QTest::newRow("no desktop") << "" << false << true;
+    QTest::newRow("Plasma refuses") << "KDE" << false << false;
+}
+
+void tst_PointerSettings::failuresChangeNothing()
+{
+    QFETCH(QString, session);
+    QFETCH(bool, gnomeSchema);
+    QFETCH(bool, plasmaAccepts);
+
+    FakeGSettings gs;
+    if (gnomeSchema)
+        gs.keys = kAllGnomeKeys;
+    FakeKConfig kc;
+    kc.accepts = plasmaAccepts;
+    PointerSettings p(gs, kc, session);
+    QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");
+    QVERIFY(!p.setCursorSpeed(5));
+    QTest::ignoreMessage(QtDebugMsg, "setDoubleClickSpeed Failed");
+    QVERIFY(!p.setDoubleClickSpeed(3));
+    QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed");
+    QVERIFY(!p.setVerticalScrollLines(3));
+    QVERIFY(gs.written.isEmpty());
+    QVERIFY(kc.written.isEmpty());
+    QCOMPARE(kc.notices, 0);
+}
+
+QString tst_PointerSettings::installStandIns(QTemporaryDir& dir)
+{
+    for (const auto& tool : kStandIns) {
+        QFile script(dir.filePath(QLatin1String(tool[0])));
+        if (!script.open(QIODevice::WriteOnly))
+            return script.fileName();
+        script.write(QByteArray(tool[1]).replace("@DIR@", dir.path().toUtf8()));
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return QString();
+}
+
+QStringList tst_PointerSettings::calls(const QTemporaryDir& dir)
+{
+    QFile log(dir.filePath(QStringLiteral("calls.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The classes that run the real tools, against stand-ins found first on PATH,
+// so both layers are proven to the command line without touching the user's desktop.
+void tst_PointerSettings::toolsAgainstStandIns()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(installStandIns(dir), QString());
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ':' + oldPath);
+    auto restore = qScopeGuard([&] { qputenv("PATH", oldPath); });
+
+    GSettingsTool gsettings;
+    KConfigTool kconfig;
+    const QString mouse = QLatin1String(PointerSettings::kMouseSchema);
+    QVERIFY(gsettings.isWritable(mouse, QStringLiteral("speed")));
+    QVERIFY(!gsettings.isWritable(mouse, QStringLiteral("wheel-lines")));
+    QVERIFY(!gsettings.isWritable(QStringLiteral("org.example.absent"), QStringLiteral("speed")));
+    QVERIFY(gsettings.set(mouse, QStringLiteral("speed"), QStringLiteral("-0.9")));
+    QVERIFY(!gsettings.set(mouse, QStringLiteral("speed"), QStringLiteral("7")));
+
+    QVERIFY(kconfig.isAvailable());
+    QVERIFY(kconfig.write(QStringLiteral("kcminputrc"), QStringLiteral("Mouse"),
+                          QStringLiteral("XLbInptPointerAcceleration"), QStringLiteral("-0.9")));
+    QVERIFY(!kconfig.write(QStringLiteral("kdeglobals"), QStringLiteral("KDE"), QStringLiteral("Locked"),
+                           QStringLiteral("3")));
+    kconfig.notifyMouseSettingsChanged();
+
+    QCOMPARE(calls(dir), (QStringList{
+        "gsettings writable org.gnome.desktop.peripherals.mouse speed",
+        "gsettings writable org.gnome.desktop.peripherals.mouse wheel-lines",
+        "gsettings writable org.example.absent speed",
+        "gsettings set org.gnome.desktop.peripherals.mouse speed -0.9",
+        "gsettings set org.gnome.desktop.peripherals.mouse speed 7",
+        "kwriteconfig5 --file kcminputrc --group Mouse --key XLbInptPointerAcceleration -- -0.9",
+        "kreadconfig5 --file kcminputrc --group Mouse --key XLbInptPointerAcceleration",
+        "kwriteconfig5 --file kdeglobals --group KDE --key Locked -- 3",
+        "kreadconfig5 --file kdeglobals --group KDE --key Locked",
+        "dbus-send --session --type=signal /KGlobalSettings org.kde.KGlobalSettings.notifyChange int32:3 int32:0"}));
+
+    // Through the whole layer: a Plasma session writes its files and tells its programs.
+    QFile::remove(dir.filePath(QStringLiteral("calls.log")));
+    PointerSettings plasma(gsettings, kconfig, QStringLiteral("KDE"));
+    QVERIFY(plasma.setVerticalScrollLines(1000));
+    QCOMPARE(calls(dir).size(), 3);
+    QCOMPARE(calls(dir).last().left(9), QStringLiteral("dbus-send"));
+
+    // With no tool at all: the failure text, nothing run.
+    qputenv("PATH", dir.filePath(QStringLiteral("empty")).toUtf8());
+    QFile::remove(dir.filePath(QStringLiteral("calls.log")));
+    GSettingsTool noGsettings;
+    KConfigTool noKconfig;
+    PointerSettings nothing(noGsettings, noKconfig, QStringLiteral("KDE"));
+    QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");
+    QVERIFY(!nothing.setCursorSpeed(5));
+    QVERIFY(calls(dir).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_PointerSettings)
+#include "tst_PointerSettings.moc"
