@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-bool Program::start()
+bool Program::start(const QString& dataRoot)
 {
     // The program lives in the tray: closing a warning box or menu while the main
     // window is hidden must not end it. Quitting is the tray menu's job.
@@ -15,7 +15,7 @@ bool Program::start()
         m_instance.sendMessage(QString(), 5000);
         return false;
     }
-    AppStartup::enterDataRoot();
+    AppStartup::enterDataRoot(dataRoot);
     AppStartup::useSoftwareRenderer();
     return true;
 }

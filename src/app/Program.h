@@ -13,9 +13,10 @@ class Widget;
 class Program
 {
 public:
-    // Steps before any window. False when another instance is running: it has
-    // been asked to show its window and this process should exit with 1.
-    bool start();
+    // Steps before any window, in `dataRoot` when given, else in the program's own
+    // data root. False when another instance is running: it has been asked to show
+    // its window and this process should exit with 1.
+    bool start(const QString& dataRoot = QString());
 
     // Builds the host on `backend`, calls `beforeFirstPass` with it, runs the
     // event loop and takes everything down; returns the loop's exit code.

@@ -68,6 +68,12 @@ void myQQuickView::setPointerBackends(GSettingsBackend* gsettings, KConfigBacken
                                                   kconfig ? *kconfig : *m_defaultKConfig, sessionDesktops);
 }
 
+QStringList myQQuickView::slotsAskingForFiles()
+{
+    return {QStringLiteral("loadMacroFile"), QStringLiteral("saveMacroFile"), QStringLiteral("loadProfile"),
+            QStringLiteral("saveProfile")};
+}
+
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
 {
     QObject* root = rootObject();

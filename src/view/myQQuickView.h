@@ -40,6 +40,8 @@ public:
     // Seams for tests: where files are picked and where pointer settings go.
     // The view does not take ownership; null restores the defaults.
     void setFileDialogs(FileDialogs* dialogs);
+    // The slots that ask the user for a file through those dialogs.
+    static QStringList slotsAskingForFiles();
     // `sessionDesktops` as in XDG_CURRENT_DESKTOP, from which the desktop is told.
     void setPointerBackends(GSettingsBackend* gsettings, KConfigBackend* kconfig, const QString& sessionDesktops);
     // A session that is GNOME or nothing.

@@ -27,6 +27,8 @@ KEYBOARD, MOUSE = firmware.KEYBOARD, firmware.MOUSE
 SENT = ("send-feature", "write")
 ANSWERED = ("get-feature", "read")
 CHECK_INTERVAL_MS = 2048
+# A coarse Qt timer may fire up to 5 % early.
+EARLY_MS = 150
 
 
 class Failed(Exception):
@@ -283,7 +285,7 @@ def case_events(case):
         passed = program.wait_for(is_log("Device DisConnect"), 6000, unplugged)
         check(passed is not None, "no pass after the removal:\n" + program.transcript())
         delay = passed[0] - unplugged
-        check(CHECK_INTERVAL_MS - 100 <= delay <= CHECK_INTERVAL_MS + 1500,
+        check(CHECK_INTERVAL_MS - EARLY_MS <= delay <= CHECK_INTERVAL_MS + 1500,
               "the pass after removal came %.0f ms after the unplug" % delay)
     finally:
         program.stop()
@@ -310,7 +312,7 @@ def case_hotplug(case):
         check(served is not None and is_log("Device Connect")(served),
               "no pass served the mouse after the burst:\n" + program.transcript())
         delay = served[0] - burst[-1]
-        check(CHECK_INTERVAL_MS - 100 <= delay <= CHECK_INTERVAL_MS + 1000,
+        check(CHECK_INTERVAL_MS - EARLY_MS <= delay <= CHECK_INTERVAL_MS + 1000,
               "the pass came %.0f ms after the last uevent" % delay)
         check(program.wait_for(is_out("connect"), 10000, served[0]) is not None,
               "the connect sequence did not end:\n" + program.transcript())

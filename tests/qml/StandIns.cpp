@@ -153,11 +153,6 @@ QVariantList ViewStandIn::getGunData(QVariant name)
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("getGunData"), {QVariant::fromValue(name)}).toList();
 }
 
-QVariant ViewStandIn::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
-{
-    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("modifyMacroNameUpdateProfile"), {QVariant::fromValue(oldname), QVariant::fromValue(newname)});
-}
-
 void ViewStandIn::keyboardSetKeyMatrix(bool isRecovery)
 {
     m_log->record(QStringLiteral("ui_View"), QStringLiteral("keyboardSetKeyMatrix"), {QVariant::fromValue(isRecovery)});
@@ -207,7 +202,6 @@ QVariant ViewStandIn::deleteMacroIni(QVariant name)
 {
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("deleteMacroIni"), {name});
 }
-
 
 bool ViewStandIn::loadMacroFile(QVariant macroFileName)
 {

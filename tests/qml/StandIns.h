@@ -44,7 +44,6 @@ public Q_SLOTS:
     void mouseSaveGundata(QVariant index, QVariantList src6);
     void mouseSendGundata(int slot, QVariantList data);
     QVariantList getGunData(QVariant name);
-    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
     void keyboardSetKeyMatrix(bool isRecovery);
     void keyboardLEDPicture(int pictureIndex, bool isRecovery);
     void keyboardSetRGBEffect(int effect, int speed, int brightness, int color);

@@ -255,6 +255,22 @@ TestCase {
         compare(keyboard.getMacroIndex(), 0)
     }
 
+    // Through the real list and editor: the macro goes to the keyboard under the key's number.
+    function test_choosing_a_macro_sends_it_under_the_keys_number() {
+        callLog.setKeyedReturn("loadMacroIni", "Macro_1", ["1,A", "0,120", "2,A", "1"])
+        var main = startedMain()
+        var keyboard = child(main, "keyboardMain")
+        keyboard.keyFunctionSetting(101, 4, 1, 0, 0)
+        mouseClick(child(keyboard, "key201"))
+        clickDropRow(child(main, "kbMacroList"), 1)
+        compare(functionOf(keyboard, 201), [4, 1, 1, 0])
+        var sent = callLog.argsOf("ui_View.keyboardSendMacroData")
+        compare(sent.length, 1)
+        compare(Number(sent[0][1]), 1)
+        compare(callLog.count("ui_View.mouseSendMacroData"), 0)
+        compare(child(main, "kbInfoFunction").text, "Macro")
+    }
+
     function test_lock_keys_take_neither_colour_nor_macro_data() {
         return [{ tag: "Caps Lock", cap: 300 }, { tag: "Scroll Lock", cap: 14 }, { tag: "Num Lock", cap: 118 }]
     }
@@ -311,9 +327,9 @@ TestCase {
         var keyboard = child(main, "keyboardMain")
         var setting = child(main, "kbKeySetting")
         mouseClick(child(keyboard, "key205"))
-        // Into the third segment, green to cyan: 255 · 14 / 30 of the way.
+        // Position 76 of the bar, in the third segment (green to cyan): 255 · 16 / 30 of the way.
         dragKnob(child(setting, "kbHueBar"), 75)
-        compare(keyboard.entryAt(205).keyColorStr0, "0000ff77")
+        compare(keyboard.entryAt(205).keyColorStr0, "0000ff88")
         compare(setting.fieldColour[1], 255)
         verify(keyboard.isPictureSave)
     }
@@ -381,6 +397,11 @@ TestCase {
         compare(fakeEditor.sent, [[5, "Jump"]])
         fakeEditor.modifyMacroName("Run", "Sprint")
         compare(callLog.argsOf("ui_View.setData"), [["keyboardMacroKey/6", "Sprint"]])
+        // The mouse layout's edits are not the keyboard's.
+        main.deviceType = "mouse"
+        fakeEditor.sent = []
+        fakeEditor.modifyMacroData("Jump")
+        compare(fakeEditor.sent, [])
     }
 
     // Speed, cover and block 8 by effect.
@@ -435,10 +456,11 @@ TestCase {
     function test_the_lighting_knob_recolours_the_selected_block() {
         var main = startedMain()
         var light = child(main, "kbLightControl")
-        mouseClick(child(light, "kbBlock2"))
-        compare(light.colorIndex, 2)
+        // Block 7 is white: its knob starts at the bar's right end.
+        mouseClick(child(light, "kbBlock6"))
+        compare(light.colorIndex, 6)
         dragKnob(child(light, "kbLightHueBar"), 45)
-        compare(light.colours[2], [136, 255, 0])   // 255 · 14 / 30 back from yellow
+        compare(light.colours[6], [119, 255, 0])   // position 46: 255 · 16 / 30 on from yellow
         verify(light.isSave)
     }
 

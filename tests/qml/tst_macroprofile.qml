@@ -122,6 +122,33 @@ Item {
             compare(callLog.count("ui_View.keyboardSendMacroData"), 0)
         }
 
+        // A button bound to the edited macro gets it again, on its own device only.
+        function test_an_edit_resends_the_macro_to_the_layout_in_use_data() {
+            return [{ tag: "mouse", type: "mouse", sends: [["mouseSendMacroData", 2]] },
+                    { tag: "keyboard", type: "keyboard", sends: [] }]
+        }
+
+        function test_an_edit_resends_the_macro_to_the_layout_in_use(data) {
+            callLog.setKeyedReturn("getNameList", 0, ["Macro_0"])
+            callLog.setKeyedReturn("loadMacroIni", "Macro_0", ["1,A", "1"])
+            callLog.setKeyedReturn("mouseGetKeydefine", 2, [4, 0, 2, 0])
+            callLog.setKeyedReturn("getData", "mouseMacroKey/2", "Macro_0")
+            var main = startedMain(data.type)
+            var editor = openEditor(main)
+            mouseClick(child(editor, "macroName0"))
+            mouseClick(child(editor, "macroTimes"))
+            keyClick(Qt.Key_Return)
+            compare(dataSpy.count, 1)
+            var sends = []
+            var names = ["mouseSendMacroData", "keyboardSendMacroData"]
+            for (var n = 0; n < names.length; ++n) {
+                var all = callLog.argsOf("ui_View." + names[n])
+                for (var i = 0; i < all.length; ++i)
+                    sends.push([names[n], all[i][1]])
+            }
+            compare(sends, data.sends)
+        }
+
         // ---- the macro list ----
 
         function test_one_stored_name_with_the_sentinel_is_one_macro() {
@@ -200,10 +227,16 @@ Item {
             compare(callLog.count("ui_View.deleteMacroUpdateProfile"), 0)
         }
 
-        function test_rename_in_place() {
+        // The mouse's button list renames the file with its bindings; in the
+        // keyboard layout the main screen does. Either way, once.
+        function test_rename_in_place_data() {
+            return [{ tag: "mouse", type: "mouse" }, { tag: "keyboard", type: "keyboard" }]
+        }
+
+        function test_rename_in_place(data) {
             callLog.setKeyedReturn("getNameList", 0, ["Macro_0", "Macro_1"])
             callLog.setReturn("modifyMacroNameUpdateProfile", true)
-            var main = startedMain("keyboard")
+            var main = startedMain(data.type)
             var editor = openEditor(main)
             mouseDoubleClickSequence(child(editor, "macroName0"))
             verify(child(child(editor, "macroName0"), "renameField").visible)
@@ -472,6 +505,24 @@ Item {
             mouseClick(child(page, "profileRow4"), 40, 12, Qt.RightButton)
             verify(child(page, "profileRowMenu").visible)
             shoot(main, "profiles-six-rows.png")
+        }
+
+        // The pages would otherwise keep showing, and on Save write back, what was replaced.
+        function test_import_over_the_active_profile_reloads_the_pages_data() {
+            return [{ tag: "active row", row: 3, reloads: true }, { tag: "other row", row: 4, reloads: false }]
+        }
+
+        function test_import_over_the_active_profile_reloads_the_pages(data) {
+            callLog.setKeyedReturn("getNameList", 2, sixRows())
+            callLog.setKeyedReturn("getGlobalData", "mouse/profileNo", "3")
+            callLog.setReturn("loadProfile", true)
+            var main = startedMain("mouse")
+            var page = openProfiles(main)
+            mouseClick(child(page, "profileRow" + data.row))
+            mouseClick(child(page, "profileImport"))
+            compare(callLog.argsOf("ui_View.loadProfile"), [[data.row]])
+            compare(callLog.count("ui_View.mouseSetKeyMatrix") > 0, data.reloads)
+            compare(main.profileNo, 3)
         }
 
         function test_import_adds_a_row_and_a_cancelled_one_takes_it_back() {

@@ -2,6 +2,7 @@
 #include "ViewWorld.h"
 
 #include "protocol/Hid_Thread.h"
+#include "view/Macros.h"
 #include "view/PointerSettings.h"
 #include "view/myQQuickView.h"
 
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void callsWithExtraArgumentsKeepDeclaredBehaviour();
     void clearHidBusyAndUpdateDoNothingHarmful();
     void screensPassNumbersToByteParameters();
+    void theFileSlotsAreTheOnesThatAsk();
     void scriptValuesReachTheFilesAsPlainText_data();
     void scriptValuesReachTheFilesAsPlainText();
 
@@ -146,6 +148,28 @@ void tst_ViewSlots::slotsReachTheLogic()
     QCOMPARE(view->mouseGetCurrentDPI().toInt(), 0);
     QVERIFY(view->updataNameList(0, {"m"}).toBool());
     QCOMPARE(view->getNameList(0).size(), 2);
+}
+
+// Tools without a window refuse these slots unless a file is given beforehand.
+void tst_ViewSlots::theFileSlotsAreTheOnesThatAsk()
+{
+    ViewWorld w;
+    auto view = std::make_unique<myQQuickView>();
+    AnsweredFileDialogs unanswered;
+    view->setFileDialogs(&unanswered);
+    const QStringList named = myQQuickView::slotsAskingForFiles();
+    QCOMPARE(named.size(), 4);
+    for (const QString& slot : named) {
+        unanswered.resetAsked();
+        const QByteArray name = slot.toLatin1();
+        const bool called = slot.endsWith(QLatin1String("Profile"))
+            ? QMetaObject::invokeMethod(view.get(), name.constData(), Q_ARG(int, 1))
+            : QMetaObject::invokeMethod(view.get(), name.constData(), Q_ARG(QVariant, QStringLiteral("m")));
+        QVERIFY2(called, name.constData());
+        QVERIFY2(unanswered.asked(), name.constData());
+    }
+    // Cancelled: nothing was imported or exported.
+    QVERIFY(!QFile::exists(Macros::filePath(QStringLiteral("m"))));
 }
 
 void tst_ViewSlots::callsWithExtraArgumentsKeepDeclaredBehaviour()

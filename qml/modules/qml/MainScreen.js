@@ -198,11 +198,30 @@ function changeProfile(tmpProfileNo) {
     mainIten.profileNo = chosen
     ui_View.setGlobalData(mainIten.isMouse ? "mouse/profileNo" : "keyboard/profileNo", mainIten.profileNo)
     ui_View.setCurrentProfile(mainIten.profileNo)
+    loadActiveProfile()
+    mainIten.controlUIEnable(true)
+}
+
+function loadActiveProfile() {
     if (mainIten.isMouse)
         reloadMousePages()
     else
         reloadKeyboardPages(false)
+}
+
+// An import replaced the active profile's file: the pages show and send it.
+function reloadActiveProfile() {
+    mainIten.controlUIEnable(false)
+    loadActiveProfile()
     mainIten.controlUIEnable(true)
+}
+
+// In the mouse layout the button list renames a macro's file together with
+// its bindings. The keyboard layout's pages keep only their own bindings, so
+// the file, and the mouse bindings in every profile, are renamed here.
+function macroRenamed(oldMacroName, newMacroName) {
+    if (!mainIten.isMouse)
+        ui_View.modifyMacroNameUpdateProfile(oldMacroName, newMacroName)
 }
 
 function openKeyAssigment(index) {

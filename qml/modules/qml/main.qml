@@ -113,7 +113,9 @@ Item {
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
         keyboard: keyboardMain
-        macroEditor: macroEditor
+        // Each layout's page hears the editor only while it is in use: its
+        // macro numbers mean nothing to the other device.
+        macroEditor: mainIten.isMouse ? null : macroEditor
         lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
     }
@@ -134,6 +136,7 @@ Item {
             textSource: keyAssigment
             gunPage: gunControl
             macroEditor: macroEditor
+            hearsMacroEditor: mainIten.isMouse
             onClickBtn: (index) => mainIten.openKeyAssigment(index)
             onEnterBtn: (index) => mouseMain.hoverKey = index
             onLeaveBtn: (index) => { if (!keyAssigment.visible) mouseMain.hoverKey = -1 }
@@ -247,6 +250,7 @@ Item {
             objectName: "macroEditor"
             keyNames: keyCodeString
             macroTarget: mainIten.isMouse ? keyAssigment.macroList : kbKeySetting.macroList
+            onModifyMacroName: (oldMacroName, newMacroName) => Screen.macroRenamed(oldMacroName, newMacroName)
         }
 
         GunControl { id: gunControl; objectName: "gunControl" }
@@ -255,6 +259,7 @@ Item {
             id: profilePage
             objectName: "profilePage"
             onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
+            onActiveProfileReplaced: Screen.reloadActiveProfile()
         }
 
         SystemSetting {

@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "KeyTable.js" as KeyTable
+import "LightRules.js" as LightRules
 import "KbTexts.js" as KbTexts
 
 // The key setting panel under the keyboard picture: the selected key's new
@@ -106,10 +107,11 @@ Item {
         keyboard.keyFunctionSetting(key, 3, 0, usage & 0xFF, usage >> 8)
     }
 
-    // Macro numbers some key runs whose stored name is `name`.
+    // Macro numbers some key runs whose stored name is `name`. Only while the
+    // keyboard layout shows: the mouse's macro slots are another matter.
     function keyMacrosNamed(name) {
         var numbers = []
-        if (keyboard === null)
+        if (keyboard === null || !visible)
             return numbers
         var used = keyboard.macroNumbersInUse()
         for (var i = 0; i < used.length; ++i) {
@@ -119,9 +121,24 @@ Item {
         return numbers
     }
 
+    // A typed colour moves the knob to it.
     function fieldsChanged() {
         var c = fieldColour
-        hueBar.place(c[0], c[1], c[2])
+        hueBar.placeFor(LightRules.colourText(c[0], c[1], c[2]))
+    }
+
+    function showColour(colour) {
+        var c = LightRules.components(colour)
+        redField.textValue = String(c[0])
+        greenField.textValue = String(c[1])
+        blueField.textValue = String(c[2])
+    }
+
+    // Releasing the knob gives the selected key the colour in the shown picture.
+    function paintSelected() {
+        var c = fieldColour
+        if (keyboard !== null)
+            keyboard.keyLEDSetting(selectedKey(), selectPictureValue, 0, c[0], c[1], c[2])
     }
 
     Connections {
@@ -234,20 +251,16 @@ Item {
         KbSettingRow {
             caption: ""
 
-            KbHueBar {
+            HueBar {
                 id: hueBar
                 objectName: "kbHueBar"
-                onColourPicked: (r, g, b) => {
-                    redField.textValue = String(r)
-                    greenField.textValue = String(g)
-                    blueField.textValue = String(b)
+                anchors.verticalCenter: parent.verticalCenter
+                onKnobPressed: (colour) => {
+                    kbKeySettingMain.kbKeySettingFocus()
+                    kbKeySettingMain.showColour(colour)
                 }
-                onReleased: {
-                    var c = kbKeySettingMain.fieldColour
-                    if (kbKeySettingMain.keyboard !== null)
-                        kbKeySettingMain.keyboard.keyLEDSetting(kbKeySettingMain.selectedKey(),
-                            kbKeySettingMain.selectPictureValue, 0, c[0], c[1], c[2])
-                }
+                onKnobMoved: (colour) => kbKeySettingMain.showColour(colour)
+                onKnobReleased: kbKeySettingMain.paintSelected()
             }
 
             Rectangle {

@@ -1,6 +1,6 @@
 import QtQuick
 import "../basic"
-import "HueRule.js" as HueRule
+import "LightRules.js" as LightRules
 import "KbTexts.js" as KbTexts
 
 // The keyboard lighting box: effect, speed, brightness, seven colours and the
@@ -61,7 +61,11 @@ Panel {
 
     function placeKnob() {
         if (colorIndex < 7)
-            hueBar.place(colours[colorIndex][0], colours[colorIndex][1], colours[colorIndex][2])
+            hueBar.placeFor(blockColour(colorIndex))
+    }
+
+    function blockColour(index) {
+        return LightRules.colourText(colours[index][0], colours[index][1], colours[index][2])
     }
 
     function effectValues() {
@@ -113,11 +117,11 @@ Panel {
         isSave = true
     }
 
-    function recolourBlock(r, g, b) {
+    function recolourBlock(colour) {
         if (colorIndex >= 7)
             return
         var list = colours.slice()
-        list[colorIndex] = [r, g, b]
+        list[colorIndex] = LightRules.components(colour)
         colours = list
     }
 
@@ -207,43 +211,30 @@ Panel {
 
                     Repeater {
                         model: 8
-                        delegate: Rectangle {
+                        delegate: ColorBlock {
                             required property int index
                             objectName: "kbBlock" + index
-                            width: 22
-                            height: 22
-                            radius: 2
+                            blockIndex: index
                             visible: index < 7 || kbLightMain.ownColoursOffered
-                            border.width: index === kbLightMain.colorIndex ? 2 : 1
-                            border.color: index === kbLightMain.colorIndex ? Theme.colorOrange : Theme.colorGray2
-                            color: index < 7 ? HueRule.hex(kbLightMain.colours[index]) : "transparent"
+                            isSelect: index === kbLightMain.colorIndex
+                            color: index < 7 ? kbLightMain.blockColour(index) : "transparent"
                             gradient: index === 7 ? ownColours : null
-
-                            ThemedText {
-                                anchors.centerIn: parent
-                                text: String(parent.index + 1)
-                                color: "black"
-                                font.pixelSize: Theme.fontMinSize
-                            }
-
-                            MouseArea {
-                                anchors.fill: parent
-                                onClicked: kbLightMain.chooseBlock(parent.index)
-                            }
+                            onClicked: (i) => kbLightMain.chooseBlock(i)
                         }
                     }
                 }
 
-                KbHueBar {
+                HueBar {
                     id: hueBar
                     objectName: "kbLightHueBar"
                     enabled: kbLightMain.colorIndex < 7
                     opacity: enabled ? 1 : 0.3
-                    onColourPicked: (r, g, b) => {
+                    onKnobPressed: (colour) => {
                         kbLightMain.kbLightControlFocus()
-                        kbLightMain.recolourBlock(r, g, b)
+                        kbLightMain.recolourBlock(colour)
                     }
-                    onReleased: kbLightMain.isSave = true
+                    onKnobMoved: (colour) => kbLightMain.recolourBlock(colour)
+                    onKnobReleased: kbLightMain.isSave = true
                 }
             }
 

@@ -15,6 +15,8 @@ Panel {
     // The macro editor: sends the macros that buttons run and tells of renamed
     // and edited macros.
     property var macroEditor: null
+    // Only the layout in use rebinds its buttons; the editor renames the file itself otherwise.
+    property bool hearsMacroEditor: true
     property alias modKeys: modKeysModel
     property alias modKeys_tmp: modKeysTmpModel
 
@@ -139,6 +141,7 @@ Panel {
 
     Connections {
         target: keyMatrixMain.macroEditor
+        enabled: keyMatrixMain.hearsMacroEditor
         ignoreUnknownSignals: true
         function onModifyMacroName(oldMacroName, newMacroName) {
             keyMatrixMain.renameMacro(oldMacroName, newMacroName)

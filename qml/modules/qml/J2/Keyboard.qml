@@ -28,8 +28,6 @@ Item {
     readonly property real unit: 31
     readonly property int capGap: 3
 
-    signal keySelected(int index)
-
     width: 718
     height: 190
 
@@ -186,7 +184,6 @@ Item {
         if (keySetting !== null)
             keySetting.clearChoices()
         refreshInfo()
-        keySelected(index)
     }
 
     // The key's colour in picture `index` as "#rrggbb", "" when it is dark there.
@@ -258,10 +255,6 @@ Item {
     function getDataIndex(selectKey) {
         var e = entryAt(selectKey)
         return e === null ? -1 : e.fwIndex
-    }
-
-    function isLockKey(dataIndex) {
-        return KeyTable.isLockKey(dataIndex)
     }
 
     // Macro numbers some key runs.

@@ -19,6 +19,8 @@ Dialog {
     readonly property int maxProfiles: 6
 
     signal changeProfile(int tmpProfileNo)
+    // An import went over the active profile, whose pages now show stale values.
+    signal activeProfileReplaced()
     signal listViewFocus()
     signal doubleClick()
 
@@ -104,7 +106,10 @@ Dialog {
     function importProfile() {
         var added = addRow() >= 0
         var row = selectedRow
-        if (!ui_View.loadProfile(row) && added) {
+        if (ui_View.loadProfile(row)) {
+            if (row === profileNo)
+                activeProfileReplaced()
+        } else if (added) {
             rows.remove(row)
             selectedRow = Math.min(row, rows.count - 1)
             store()
