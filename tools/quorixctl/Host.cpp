@@ -1,20 +1,18 @@
 #include "Host.h"
 
+#include "ToolOptions.h"
 #include "app/AppStartup.h"
 #include "devices/Detection.h"
 #include "devices/DeviceList.h"
 #include "protocol/Clock.h"
-#include "protocol/sim/VirtualClock.h"
 #include "protocol/HidapiBackend.h"
 #include "protocol/sim/SimulatedHid.h"
 #include "protocol/sim/TracingBackend.h"
-#include "view/SettingsStore.h"
+#include "protocol/sim/VirtualClock.h"
 #include "view/myQQuickView.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSettings>
 
 void CtlHost::connectSequence(int index)
 {
@@ -67,13 +65,6 @@ ToolHost::ToolHost(const Options& options)
     : m_opt(options)
     , m_clock(&systemClock())
 {
-    if (!m_opt.data.isEmpty()) {
-        const QFileInfo info(m_opt.data);
-        if (!info.isDir() || !info.isReadable()
-            || !QFileInfo(m_opt.data + QStringLiteral("/modules/setting")).isDir())
-            throw UsageError{QStringLiteral("%1 is not a readable data root (a folder holding modules/setting)")
-                                 .arg(m_opt.data)};
-    }
     if (AppStartup::enterDataRoot(m_opt.data).isEmpty())
         throw UsageError{QStringLiteral("cannot use the data root %1").arg(m_opt.data)};
     AppStartup::useSoftwareRenderer();
@@ -83,16 +74,7 @@ ToolHost::ToolHost(const Options& options)
         m_clock = m_virtualClock.get();
     }
     if (m_opt.simulate) {
-        QString family = m_opt.family;
-        if (family.isEmpty())
-            family = QSettings(SettingsStore::globalPath(), QSettings::IniFormat).value(QStringLiteral("mouse/icType")).toString();
-        m_sim = std::make_unique<SimulatedHid>(family == QLatin1String("560") ? sim::MouseFamily::F560
-                                                                                : sim::MouseFamily::F553,
-                                               m_clock);
-        if (!m_opt.simKeyboard)
-            m_sim->unplug(SimulatedHid::Device::Keyboard);
-        if (!m_opt.simMouse)
-            m_sim->unplug(SimulatedHid::Device::Mouse);
+        m_sim = ToolOptions::makeSimulator(m_opt, m_clock);
         m_backend = m_sim.get();
     } else {
         m_backend = &hidapiBackend();

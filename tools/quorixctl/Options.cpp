@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include "ToolOptions.h"
+
 #include <QFileInfo>
 
 const char kUsage[] = R"(usage: quorixctl [--data DIR] [--simulate[=keyboard,mouse]] [--mouse-family 553|560]
@@ -54,69 +56,40 @@ int parseWholeNumber(const QString& text, const QString& what)
 Options parseOptions(const QStringList& argv)
 {
     Options o;
-    int i = 1;
-    auto value = [&](const QString& opt, const QString& inlineValue) -> QString {
-        if (!inlineValue.isNull())
-            return inlineValue;
-        if (i + 1 >= argv.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(opt)};
-        return argv[++i];
-    };
-    for (; i < argv.size(); ++i) {
-        const QString a = argv[i];
-        if (!a.startsWith(QLatin1String("--")))
-            break;
-        const int eq = a.indexOf(QLatin1Char('='));
-        const QString opt = eq < 0 ? a : a.left(eq);
-        const QString inlineValue = eq < 0 ? QString() : a.mid(eq + 1);
-        if (opt == QLatin1String("--help")) {
-            o.command = QStringLiteral("help");
-            return o;
-        } else if (opt == QLatin1String("--data")) {
-            o.data = value(opt, inlineValue);
-        } else if (opt == QLatin1String("--simulate")) {
-            o.simulate = true;
-            if (!inlineValue.isNull()) {
-                o.simKeyboard = o.simMouse = false;
-                for (const QString& d : inlineValue.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-                    if (d == QLatin1String("keyboard"))
-                        o.simKeyboard = true;
-                    else if (d == QLatin1String("mouse"))
-                        o.simMouse = true;
-                    else
-                        throw UsageError{QStringLiteral("--simulate takes keyboard and/or mouse, not \"%1\"").arg(d)};
-                }
+    try {
+        ToolOptions::Reader reader(argv);
+        while (reader.next()) {
+            const QString opt = reader.name();
+            if (opt == QLatin1String("--help")) {
+                o.command = QStringLiteral("help");
+                return o;
             }
-        } else if (opt == QLatin1String("--mouse-family")) {
-            o.family = value(opt, inlineValue);
-            if (o.family != QLatin1String("553") && o.family != QLatin1String("560"))
-                throw UsageError{QStringLiteral("--mouse-family is 553 or 560, not \"%1\"").arg(o.family)};
-        } else if (opt == QLatin1String("--trace")) {
-            o.trace = value(opt, inlineValue);
-        } else if (opt == QLatin1String("--virtual-time")) {
-            o.virtualTime = true;
-        } else if (opt == QLatin1String("--device")) {
-            o.device = parseWholeNumber(value(opt, inlineValue), QStringLiteral("--device"));
-            if (o.device < 0)
-                throw UsageError{QStringLiteral("--device must be 0 or more")};
-        } else {
-            throw UsageError{QStringLiteral("unknown option %1").arg(a)};
+            if (ToolOptions::take(reader, o))
+                continue;
+            if (opt == QLatin1String("--virtual-time")) {
+                o.virtualTime = true;
+            } else if (opt == QLatin1String("--device")) {
+                o.device = parseWholeNumber(reader.value(), QStringLiteral("--device"));
+                if (o.device < 0)
+                    throw UsageError{QStringLiteral("--device must be 0 or more")};
+            } else {
+                throw UsageError{QStringLiteral("unknown option %1").arg(opt)};
+            }
         }
+        const QStringList rest = reader.rest();
+        if (rest.isEmpty())
+            throw UsageError{QStringLiteral("no command given (see quorixctl --help)")};
+        o.command = rest.first();
+        o.args = rest.mid(1);
+        if (o.virtualTime && !o.simulate)
+            throw UsageError{QStringLiteral("--virtual-time needs --simulate")};
+        ToolOptions::finish(o);
+    } catch (const ToolOptions::Error& e) {
+        throw UsageError{e.message};
     }
-    if (i >= argv.size())
-        throw UsageError{QStringLiteral("no command given (see quorixctl --help)")};
-    o.command = argv[i];
-    o.args = argv.mid(i + 1);
-    if (o.virtualTime && !o.simulate)
-        throw UsageError{QStringLiteral("--virtual-time needs --simulate")};
-    // The tool works inside the data root; names given on the command line mean
-    // what they meant where it was started.
-    const auto absolute = [](const QString& path) {
-        return path.isEmpty() || path == QLatin1String("-") ? path : QFileInfo(path).absoluteFilePath();
-    };
-    o.data = absolute(o.data);
-    o.trace = absolute(o.trace);
-    if (o.command == QLatin1String("script") && !o.args.isEmpty())
-        o.args[0] = absolute(o.args[0]);
+    // The tool works inside the data root; a script named on the command line
+    // means what it meant where the tool was started.
+    if (o.command == QLatin1String("script") && !o.args.isEmpty() && o.args[0] != QLatin1String("-"))
+        o.args[0] = QFileInfo(o.args[0]).absoluteFilePath();
     return o;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ToolOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,14 +19,10 @@ struct Failure
     QString message;
 };
 
-struct Options
+// The options quorix-sim shares (data root, simulated devices, trace), and the
+// tool's own.
+struct Options : ToolOptions::Shared
 {
-    QString data;
-    bool simulate = false;
-    bool simKeyboard = true;
-    bool simMouse = true;
-    QString family;
-    QString trace;
     bool virtualTime = false;
     int device = -1;
     QString command;
@@ -35,7 +33,8 @@ struct Options
 extern const char kUsage[];
 
 // Reads the options and the command; throws UsageError. File names become
-// absolute, since the tool works inside the data root.
+// absolute, since the tool works inside the data root, and a data root given
+// must be one.
 Options parseOptions(const QStringList& argv);
 
 // A whole number given on the command line; throws UsageError naming `what`.
