@@ -22,6 +22,12 @@ fail() {
 for tool in apt-get dpkg dpkg-deb; do
     command -v "$tool" >/dev/null 2>&1 || skip "$tool is missing (Debian with dpkg-dev and cmake needed)"
 done
+# One install at a time per machine: other checkouts may run this test too.
+command -v flock >/dev/null 2>&1 || skip "flock is missing (util-linux)"
+lock=/run/lock/quorix-package-roundtrip.lock
+[ -d /run/lock ] || lock=/tmp/quorix-package-roundtrip.lock
+exec 9>>"$lock"
+flock -w 180 9 || skip "another package test held $lock for 3 minutes"
 # Someone's own installation (or its leftover configuration) is not ours to replace.
 if dpkg-query -W "$pkg" >/dev/null 2>&1; then
     skip "a $pkg package is known to dpkg already ($(dpkg-query -W -f='${Status}' "$pkg")); leaving it alone"

@@ -203,6 +203,11 @@ QVariant ViewStandIn::deleteMacroIni(QVariant name)
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("deleteMacroIni"), {name});
 }
 
+QVariant ViewStandIn::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
+{
+    return m_log->record(QStringLiteral("ui_View"), QStringLiteral("modifyMacroNameUpdateProfile"), {oldname, newname});
+}
+
 bool ViewStandIn::loadMacroFile(QVariant macroFileName)
 {
     return m_log->record(QStringLiteral("ui_View"), QStringLiteral("loadMacroFile"), {macroFileName}).toBool();

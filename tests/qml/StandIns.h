@@ -54,6 +54,7 @@ public Q_SLOTS:
     QVariant createMacroIni(QVariant name, QVariant macroIndex);
     QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
     QVariant deleteMacroIni(QVariant name);
+    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
     bool loadMacroFile(QVariant macroFileName);
     void saveMacroFile(QVariant macroFileName);
     QVariant mouseSendMacroData(QVariantList macroData, QVariant macroIndex);

@@ -1,18 +1,20 @@
 #include "Host.h"
 
-#include "ToolOptions.h"
 #include "app/AppStartup.h"
 #include "devices/Detection.h"
 #include "devices/DeviceList.h"
 #include "protocol/Clock.h"
+#include "protocol/sim/VirtualClock.h"
 #include "protocol/HidapiBackend.h"
 #include "protocol/sim/SimulatedHid.h"
 #include "protocol/sim/TracingBackend.h"
-#include "protocol/sim/VirtualClock.h"
+#include "view/SettingsStore.h"
 #include "view/myQQuickView.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSettings>
 
 void CtlHost::connectSequence(int index)
 {
@@ -65,25 +67,33 @@ ToolHost::ToolHost(const Options& options)
     : m_opt(options)
     , m_clock(&systemClock())
 {
-    if (AppStartup::enterDataRoot(m_opt.data).isEmpty())
-        throw UsageError{QStringLiteral("cannot use the data root %1").arg(m_opt.data)};
+    if (!m_opt.shared.data.isEmpty()) {
+        const QFileInfo info(m_opt.shared.data);
+        if (!info.isDir() || !info.isReadable()
+            || !QFileInfo(m_opt.shared.data + QStringLiteral("/modules/setting")).isDir())
+            throw UsageError{QStringLiteral("%1 is not a readable data root (a folder holding modules/setting)")
+                                 .arg(m_opt.shared.data)};
+    }
+    if (AppStartup::enterDataRoot(m_opt.shared.data).isEmpty())
+        throw Failure{QStringLiteral("cannot use the data root %1")
+                          .arg(m_opt.shared.data.isEmpty() ? AppStartup::defaultDataRoot() : m_opt.shared.data)};
     AppStartup::useSoftwareRenderer();
 
     if (m_opt.virtualTime) {
         m_virtualClock = std::make_unique<VirtualClock>();
         m_clock = m_virtualClock.get();
     }
-    if (m_opt.simulate) {
-        m_sim = ToolOptions::makeSimulator(m_opt, m_clock);
+    if (m_opt.shared.simulate) {
+        m_sim = ToolOptions::makeSimulator(m_opt.shared, m_clock);
         m_backend = m_sim.get();
     } else {
         m_backend = &hidapiBackend();
     }
-    if (!m_opt.trace.isEmpty()) {
+    if (!m_opt.shared.trace.isEmpty()) {
         m_tracer = std::make_unique<TracingBackend>(*m_backend, *m_clock);
         m_tracer->setKeepInMemory(false);
-        if (!m_tracer->writeTo(m_opt.trace))
-            throw UsageError{QStringLiteral("cannot write the trace file %1").arg(m_opt.trace)};
+        if (!m_tracer->writeTo(m_opt.shared.trace))
+            throw UsageError{QStringLiteral("cannot write the trace file %1").arg(m_opt.shared.trace)};
         m_backend = m_tracer.get();
     }
     m_host = std::make_unique<CtlHost>();

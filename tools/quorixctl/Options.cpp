@@ -1,7 +1,5 @@
 #include "Options.h"
 
-#include "ToolOptions.h"
-
 #include <QFileInfo>
 
 const char kUsage[] = R"(usage: quorixctl [--data DIR] [--simulate[=keyboard,mouse]] [--mouse-family 553|560]
@@ -56,17 +54,16 @@ int parseWholeNumber(const QString& text, const QString& what)
 Options parseOptions(const QStringList& argv)
 {
     Options o;
+    ToolOptions::Reader reader(argv);
     try {
-        ToolOptions::Reader reader(argv);
         while (reader.next()) {
+            if (ToolOptions::take(reader, o.shared))
+                continue;
             const QString opt = reader.name();
             if (opt == QLatin1String("--help")) {
                 o.command = QStringLiteral("help");
                 return o;
-            }
-            if (ToolOptions::take(reader, o))
-                continue;
-            if (opt == QLatin1String("--virtual-time")) {
+            } else if (opt == QLatin1String("--virtual-time")) {
                 o.virtualTime = true;
             } else if (opt == QLatin1String("--device")) {
                 o.device = parseWholeNumber(reader.value(), QStringLiteral("--device"));
@@ -76,20 +73,24 @@ Options parseOptions(const QStringList& argv)
                 throw UsageError{QStringLiteral("unknown option %1").arg(opt)};
             }
         }
-        const QStringList rest = reader.rest();
-        if (rest.isEmpty())
-            throw UsageError{QStringLiteral("no command given (see quorixctl --help)")};
-        o.command = rest.first();
-        o.args = rest.mid(1);
-        if (o.virtualTime && !o.simulate)
-            throw UsageError{QStringLiteral("--virtual-time needs --simulate")};
-        ToolOptions::finish(o);
     } catch (const ToolOptions::Error& e) {
         throw UsageError{e.message};
     }
-    // The tool works inside the data root; a script named on the command line
-    // means what it meant where the tool was started.
-    if (o.command == QLatin1String("script") && !o.args.isEmpty() && o.args[0] != QLatin1String("-"))
-        o.args[0] = QFileInfo(o.args[0]).absoluteFilePath();
+    const QStringList rest = reader.rest();
+    if (rest.isEmpty())
+        throw UsageError{QStringLiteral("no command given (see quorixctl --help)")};
+    o.command = rest.first();
+    o.args = rest.mid(1);
+    if (o.virtualTime && !o.shared.simulate)
+        throw UsageError{QStringLiteral("--virtual-time needs --simulate")};
+    // The tool works inside the data root; names given on the command line mean
+    // what they meant where it was started.
+    const auto absolute = [](const QString& path) {
+        return path.isEmpty() || path == QLatin1String("-") ? path : QFileInfo(path).absoluteFilePath();
+    };
+    o.shared.data = absolute(o.shared.data);
+    o.shared.trace = absolute(o.shared.trace);
+    if (o.command == QLatin1String("script") && !o.args.isEmpty())
+        o.args[0] = absolute(o.args[0]);
     return o;
 }

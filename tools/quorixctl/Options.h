@@ -19,10 +19,9 @@ struct Failure
     QString message;
 };
 
-// The options quorix-sim shares (data root, simulated devices, trace), and the
-// tool's own.
-struct Options : ToolOptions::Shared
+struct Options
 {
+    ToolOptions::Shared shared; // --data, --simulate, --mouse-family, --trace
     bool virtualTime = false;
     int device = -1;
     QString command;
@@ -33,8 +32,7 @@ struct Options : ToolOptions::Shared
 extern const char kUsage[];
 
 // Reads the options and the command; throws UsageError. File names become
-// absolute, since the tool works inside the data root, and a data root given
-// must be one.
+// absolute, since the tool works inside the data root.
 Options parseOptions(const QStringList& argv);
 
 // A whole number given on the command line; throws UsageError naming `what`.

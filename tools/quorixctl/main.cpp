@@ -3,7 +3,7 @@
 // command failure, 2 usage error (with a one-line message).
 
 #include "Commands.h"
-#include "QuitOnSignal.h"
+#include "Interrupts.h"
 
 #include <QApplication>
 
@@ -16,8 +16,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorixctl"));
-    // An interrupt ends `monitor` through the event loop, so the reader is stopped cleanly.
-    quitOnSignals();
+    Interrupts::install();
     try {
         Commands commands(parseOptions(QCoreApplication::arguments()));
         return commands.run();
