@@ -30,6 +30,7 @@ Item {
 
     SliderButton {
         id: slider
+        objectName: "stepSlider"
         x: 12
         y: 18
         width: 156
