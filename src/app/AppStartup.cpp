@@ -21,10 +21,15 @@ QString enterDataRoot(const QString& explicitRoot)
     }
     const QFileInfo info(root);
     if (!info.isDir() || !info.isReadable() || !QDir::setCurrent(root)) {
-        qCCritical(lcApp, "Cannot enter the settings folder %s", qPrintable(root));
+        qCCritical(lcApp, "Cannot enter the settings folder %s; the program stops", qPrintable(root));
         return QString();
     }
     return QDir::currentPath();
+}
+
+QString defaultDataRoot()
+{
+    return DataRoot::choose(QCoreApplication::applicationDirPath(), DataRoot::userDataHome()).path;
 }
 
 void useSoftwareRenderer()

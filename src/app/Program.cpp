@@ -15,7 +15,10 @@ bool Program::start(const QString& dataRoot)
         m_instance.sendMessage(QString(), 5000);
         return false;
     }
-    AppStartup::enterDataRoot(dataRoot);
+    // Without its data root the program would read and write relative to wherever
+    // it was started; it stops instead (enterDataRoot has said why).
+    if (AppStartup::enterDataRoot(dataRoot).isEmpty())
+        return false;
     AppStartup::useSoftwareRenderer();
     return true;
 }

@@ -14,8 +14,9 @@ class Program
 {
 public:
     // Steps before any window, in `dataRoot` when given, else in the program's own
-    // data root. False when another instance is running: it has been asked to show
-    // its window and this process should exit with 1.
+    // data root. False when this process should exit with 1: another instance is
+    // running (it has been asked to show its window), or the data root cannot be
+    // created or entered (logged).
     bool start(const QString& dataRoot = QString());
 
     // Builds the host on `backend`, calls `beforeFirstPass` with it, runs the

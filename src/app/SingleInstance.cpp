@@ -9,6 +9,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtEndian>
 
 #include <sys/socket.h>
@@ -91,16 +92,37 @@ bool SingleInstance::isRunning()
 
 void SingleInstance::listen()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server) {
+        m_server = new QLocalServer(this);
+        m_server->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+        m_listenCheck = new QTimer(this);
+        m_listenCheck->setInterval(kListenCheckMs);
+        connect(m_listenCheck, &QTimer::timeout, this, &SingleInstance::checkListening);
+        m_listenCheck->start();
+    }
     // A socket file left by a crashed instance would block listen(); we hold the lock.
     QLocalServer::removeServer(socketPath());
-    if (!m_server->listen(socketPath())) {
+    if (!m_server->listen(socketPath()))
         qCWarning(lcApp, "Cannot listen on %s: %s", qPrintable(socketPath()),
                   qPrintable(m_server->errorString()));
+}
+
+void SingleInstance::checkListening()
+{
+    if (m_server->isListening())
         return;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    qCWarning(lcApp, "The instance socket was closed (%s); listening again",
+              qPrintable(m_server->errorString()));
+    m_server->close();
+    listen();
+}
+
+void SingleInstance::setTimeouts(int idleMs, int listenCheckMs)
+{
+    m_idleTimeoutMs = idleMs;
+    if (m_listenCheck)
+        m_listenCheck->setInterval(listenCheckMs);
 }
 
 void SingleInstance::onNewConnection()
@@ -113,13 +135,36 @@ void SingleInstance::onNewConnection()
             socket->deleteLater();
             continue;
         }
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-        readFrom(socket);
+        // A flood of connections must not use up our descriptors. The oldest is
+        // the likeliest to be stale; an honest sender completes its frame at once.
+        if (m_open.size() >= kMaxConnections) {
+            qCWarning(lcApp, "Dropped the oldest of %d open connections", int(m_open.size()));
+            QLocalSocket* oldest = m_open.takeFirst();
+            oldest->abort();
+            oldest->deleteLater();
+        }
+        m_open.append(socket);
+        connect(socket, &QObject::destroyed, this, [this, socket] { m_open.removeOne(socket); });
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        connect(idle, &QTimer::timeout, socket, [socket] {
+            qCWarning(lcApp, "Dropped a connection that sent no whole message");
+            socket->abort();
+            socket->deleteLater();
+        });
+        idle->start(m_idleTimeoutMs);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, idle] {
+            if (readFrom(socket))
+                idle->start(m_idleTimeoutMs);
+        });
+        if (readFrom(socket))
+            idle->start(m_idleTimeoutMs);
     }
 }
 
-void SingleInstance::readFrom(QLocalSocket* socket)
+bool SingleInstance::readFrom(QLocalSocket* socket)
 {
+    bool took = false;
     while (socket->bytesAvailable() >= 8) {
         const QByteArray head = socket->peek(8);
         const quint32 tag = qFromBigEndian<quint32>(head.constData());
@@ -127,10 +172,11 @@ void SingleInstance::readFrom(QLocalSocket* socket)
         if (length > kMaxPayload) {
             qCWarning(lcApp, "Refused a message of %u bytes", length);
             socket->abort();
-            return;
+            socket->deleteLater();
+            return false;
         }
         if (socket->bytesAvailable() < 8 + static_cast<qint64>(length))
-            return;
+            return took;
         socket->read(8);
         const QByteArray payload = socket->read(length);
         socket->write("\x01", 1);
@@ -139,7 +185,9 @@ void SingleInstance::readFrom(QLocalSocket* socket)
             Q_EMIT messageReceived(QString::fromUtf8(payload));
         else
             Q_EMIT dataReceived(tag, payload);
+        took = true;
     }
+    return took;
 }
 
 bool SingleInstance::sendMessage(const QString& text, int timeoutMs)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -9,6 +10,7 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 // One running instance per executable and user. The first instance holds a lock
 // file and listens on a local socket in $XDG_RUNTIME_DIR that only the same user
@@ -24,6 +26,15 @@ class SingleInstance : public QObject
 public:
     static constexpr quint32 kTextTag = 0;
     static constexpr quint32 kMaxPayload = 64 * 1024;
+    // More connections than honest senders keep open at once; beyond it the
+    // oldest is dropped.
+    static constexpr int kMaxConnections = 8;
+    // A sender hands over one frame at once; a connection that has not completed
+    // one within this time is dropped.
+    static constexpr int kIdleTimeoutMs = 3000;
+    // How often the listener checks that it still listens: Qt closes a server
+    // for good when accept() fails (no descriptors left, say).
+    static constexpr int kListenCheckMs = 2000;
 
     // `identity` names the instance; the default derives from the canonical path of
     // the executable and the user id.
@@ -44,18 +55,27 @@ public:
     bool sendMessage(const QString& text, int timeoutMs);
     bool sendData(quint32 tag, const QByteArray& bytes, int timeoutMs);
 
+    // Shorter waits for tests; the defaults are the constants above.
+    void setTimeouts(int idleMs, int listenCheckMs);
+    int openConnections() const { return int(m_open.size()); }
+
 Q_SIGNALS:
     void messageReceived(const QString& message);
     void dataReceived(quint32 tag, const QByteArray& bytes);
 
 private:
     void listen();
+    void checkListening();
     void onNewConnection();
-    void readFrom(QLocalSocket* socket);
+    // Takes every whole frame the socket holds; true when it took one.
+    bool readFrom(QLocalSocket* socket);
 
     QString m_identity;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
+    QTimer* m_listenCheck = nullptr;
+    int m_idleTimeoutMs = kIdleTimeoutMs;
+    QList<QLocalSocket*> m_open; // oldest first
     bool m_checked = false;
     bool m_otherRunning = false;
 };

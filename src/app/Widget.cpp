@@ -6,7 +6,9 @@
 #include "devices/Detection.h"
 #include "devices/DeviceList.h"
 #include "devices/HotplugMonitor.h"
+#include "devices/UdevRuleHint.h"
 #include "hooks/WarningBox.h"
+#include "protocol/HidBackend.h"
 #include "view/SettingsStore.h"
 #include "view/myQQuickView.h"
 
@@ -55,6 +57,8 @@ Widget::Widget(bool withTray, QWidget* parent)
     view()->setHid(&m_hid);
     m_checkTimer.setInterval(kCheckInterval);
     m_checkTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early, inside the burst it should wait out.
+    m_checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
     if (withTray)
         createTrayIcon();
@@ -167,16 +171,77 @@ void Widget::deviceChangeNotified()
 
 void Widget::checkDevice()
 {
+    // A pass processes events while it talks to the device; a pass due meanwhile
+    // waits for this one to end instead of running inside it.
+    if (m_inPass) {
+        m_checkTimer.start();
+        return;
+    }
+    m_inPass = true;
+    runPass();
+    m_inPass = false;
+}
+
+void Widget::runPass()
+{
     QList<DeviceRecord> devices = DeviceList::read();
-    Detection::locateInterfaces(devices, *m_hid.backend());
+    HidBackend& backend = *m_hid.backend();
+    Detection::locateInterfaces(devices, backend);
     m_hid.setDevices(devices);
+    const bool servedStillThere = m_servedWithoutReader >= 0 && m_servedWithoutReader < devices.size()
+        && devices[m_servedWithoutReader].path == m_servedPath;
+    if (m_servedWithoutReader >= 0 && !servedStillThere) {
+        // Without an event interface no reader saw it go; this pass did.
+        qDebug("Device removed");
+        view()->setEnabled(false);
+        m_servedWithoutReader = -1;
+    }
     for (int j = 0; j < devices.size(); ++j) {
-        if (!devices[j].path.isEmpty() && m_hid.chkDeviceIsEnCode(j)) {
+        if (devices[j].path.isEmpty() || !devices[j].hasValidReportLength())
+            continue;
+        if (j == m_servedWithoutReader) {
+            m_hid.chkDeviceIsEnCode(j);
+            return;
+        }
+        if (!canOpen(backend, devices[j]))
+            continue;
+        if (m_hid.chkDeviceIsEnCode(j)) {
+            m_servedWithoutReader = -1;
             connectSequence(j);
+            if (m_hid.devices().value(j).path2.isEmpty() && !m_hid.isReaderRunning()) {
+                m_servedWithoutReader = j;
+                m_servedPath = devices[j].path;
+            }
             return;
         }
     }
+    m_servedWithoutReader = -1;
     disconnectSequence();
+}
+
+// A device listed but not openable would be connected, lost at once and found
+// again on every pass; it waits instead for the next device-change notice.
+bool Widget::canOpen(HidBackend& backend, const DeviceRecord& record)
+{
+    for (const QString& path : {record.path, record.path2}) {
+        if (path.isEmpty())
+            continue;
+        const QByteArray node = path.toLatin1();
+        if (HidHandle* handle = backend.open(node)) {
+            backend.close(handle);
+            continue;
+        }
+        const bool denied = backend.accessDenied(node);
+        qCWarning(lcApp, "Cannot open %s%s; it is not served until a device changes", node.constData(),
+                  denied ? " (permission denied)" : "");
+        if (denied && !m_toldAboutAccess) {
+            m_toldAboutAccess = true;
+            qCWarning(lcApp, "%s", qPrintable(UdevRuleHint::message()));
+            showBalloon(QStringLiteral("Info"), UdevRuleHint::message(), kBalloonMs);
+        }
+        return false;
+    }
+    return true;
 }
 
 void Widget::connectSequence(int index)
@@ -186,8 +251,9 @@ void Widget::connectSequence(int index)
     setDeviceConnected(true);
     showBalloon(QStringLiteral("Info"), QStringLiteral("Detect Device"), kBalloonMs);
     m_hid.connectRead(m_hid.currentDevice());
-    // The 560 family keeps its settings in profile memory the view mirrors.
-    if (view()->settings().is560()) {
+    // The 560 family keeps its settings in profile memory the view mirrors; a
+    // keyboard has no such memory and must not be asked for it.
+    if (view()->settings().is560() && m_hid.devices().value(index).type == kMouseType) {
         const int blocks = view()->settings().isGun() ? 5 : 2;
         for (int n = 0; n < blocks; ++n)
             view()->mouseReadProfile(static_cast<uint>(n));
@@ -195,7 +261,7 @@ void Widget::connectSequence(int index)
     view()->setEnabled(true);
     // The screens show the layout of the device actually served, not always the keyboard's.
     if (QQuickItem* root = view()->rootObject())
-        root->setProperty("deviceType", m_hid.devices().value(index).type == 1 ? QStringLiteral("mouse")
+        root->setProperty("deviceType", m_hid.devices().value(index).type == kMouseType ? QStringLiteral("mouse")
                                                                             : QStringLiteral("keyboard"));
     view()->initUI();
     QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));

@@ -75,11 +75,23 @@ protected:
     virtual void disconnectSequence();
 
 private:
+    static constexpr int kMouseType = 1;
+
     void createTrayIcon();
+    void runPass();
+    // Opens and closes the record's interfaces; false (logged, and the user told
+    // once how to get access when that is the cause) when one cannot be opened.
+    bool canOpen(HidBackend& backend, const DeviceRecord& record);
 
     QTimer m_checkTimer;
     Ui_Controler* m_controller = nullptr;
     Hid_Thread m_hid;
     QSystemTrayIcon* m_trayIcon = nullptr;
     WarningBox* m_warningBox = nullptr;
+    bool m_inPass = false;
+    bool m_toldAboutAccess = false;
+    // The served record when it has no event interface: no reader runs for it,
+    // so device changes start passes, and a pass that still finds it keeps it.
+    int m_servedWithoutReader = -1;
+    QString m_servedPath;
 };

@@ -1,5 +1,7 @@
 #include "devices/DeviceList.h"
 
+#include "devices/IniValues.h"
+
 #include <QSettings>
 
 namespace {
@@ -24,8 +26,12 @@ QList<DeviceRecord> read(const QString& path)
 {
     QList<DeviceRecord> list;
     const QSettings s(path, QSettings::IniFormat);
-    // The count is re-read before each entry, as the list's readers always have.
-    for (int i = 0; i < s.value(QStringLiteral("common/deviceCount"), 0).toInt(); ++i) {
+    // The count is the file's word only as far as its groups go: detection reads
+    // the list on every pass, so a lying count must not cost time or memory.
+    const QStringList groups = s.childGroups();
+    const int count = IniValues::boundedCount(s, QStringLiteral("common/deviceCount"), kMaxDevices,
+                                              [&](int i) { return groups.contains(QString::number(i)); });
+    for (int i = 0; i < count; ++i) {
         const QString g = QString::number(i) + QLatin1Char('/');
         DeviceRecord r;
         r.type = static_cast<qint32>(hexValue(s, g + QStringLiteral("type"), -1));
@@ -35,8 +41,14 @@ QList<DeviceRecord> read(const QString& path)
         r.usage = static_cast<quint16>(hexValue(s, g + QStringLiteral("usage"), 0));
         r.usagePage2 = static_cast<quint16>(hexValue(s, g + QStringLiteral("usagePage2"), 0));
         r.usage2 = static_cast<quint16>(hexValue(s, g + QStringLiteral("usage2"), 0));
-        r.reportLength = s.value(g + QStringLiteral("reportLength"), 32).toInt();
-        r.isEncode = s.value(g + QStringLiteral("isEncode"), false).toBool();
+        r.reportLength = IniValues::readInt(s, g + QStringLiteral("reportLength"), 32);
+        r.isEncode = IniValues::readBool(s, g + QStringLiteral("isEncode"), false);
+        if (!r.hasValidReportLength())
+            IniValues::warnOnce(QStringLiteral("Device list entry %1: reportLength %2 is not a report length "
+                                               "(1 to %3); the device is not served")
+                                    .arg(i)
+                                    .arg(r.reportLength)
+                                    .arg(DeviceRecord::kMaxReportLength));
         r.sCode = s.value(g + QStringLiteral("sCode"), QStringLiteral("418263")).toString();
         list.append(r);
     }

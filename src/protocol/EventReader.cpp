@@ -27,7 +27,10 @@ void Hid_Thread::connectRead(int index)
     stopReader();
     waitForReader();
 
-    const bool family560 = m_owner && m_owner->controllerType() == QLatin1String("560");
+    // The 560 family's exchange belongs to the mouse; a keyboard always takes the other.
+    constexpr qint32 kMouseType = 1;
+    const bool servesMouse = devices().value(index).type == kMouseType;
+    const bool family560 = servesMouse && m_owner && m_owner->controllerType() == QLatin1String("560");
     if (family560) {
         uchar o1 = 0;
         uchar o2 = 0;
@@ -44,6 +47,12 @@ void Hid_Thread::connectRead(int index)
             hid553_03H_SetKeyboardoption(o1, o2, o3, static_cast<uchar>(o4 | m553::kConnectOptionBit));
     }
 
+    // Without an event interface there is nothing to read and no removal to
+    // notice; the flag stays clear so device changes still start passes.
+    if (recordEventPath(index).isEmpty()) {
+        qCDebug(lcProtocol, "Device %d has no event interface; no event reader runs", index);
+        return;
+    }
     m_readerRunning.store(true);
     m_readerFuture = QtConcurrent::run(QThreadPool::globalInstance(), &Hid_Thread::readerLoop, this, index);
 }

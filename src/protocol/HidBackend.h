@@ -62,4 +62,11 @@ public:
     virtual int read(HidHandle* handle, uchar* data, std::size_t length) = 0;
     virtual int readTimeout(HidHandle* handle, uchar* data, std::size_t length, int timeoutMs) = 0;
     virtual void close(HidHandle* handle) = 0;
+    // After `open` of `path` failed: whether the system refused access to the
+    // node (it exists, but this user may not open it).
+    virtual bool accessDenied(const QByteArray& path)
+    {
+        Q_UNUSED(path)
+        return false;
+    }
 };

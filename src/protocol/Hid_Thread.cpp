@@ -122,6 +122,8 @@ bool Hid_Thread::beginCommand(const char* failureMessage)
         return true;
     m_lastTransferOk = false;
     qCDebug(lcProtocol, "%s", failureMessage);
+    ++m_failedTransfers;
+    m_lastFailure = QStringLiteral("the command channel stayed busy (%1)").arg(QLatin1String(failureMessage));
     return false;
 }
 
@@ -173,7 +175,9 @@ int Hid_Thread::currentReportLength() const
 {
     QMutexLocker lock(&m_devicesMutex);
     const int i = m_currentDevice;
-    return (i >= 0 && i < m_devices.size()) ? m_devices.at(i).reportLength : 0;
+    // A length no report can have counts as none, so bulk transfers fail up front.
+    return (i >= 0 && i < m_devices.size() && m_devices.at(i).hasValidReportLength()) ? m_devices.at(i).reportLength
+                                                                                      : 0;
 }
 
 HidHandle* Hid_Thread::openCommandInterface(int index)
@@ -276,6 +280,11 @@ bool Hid_Thread::failTransfer(const char* step, int rc)
     const char* device = type == 0 ? "keyboard" : type == 1 ? "mouse" : "device";
     qCWarning(lcProtocol, "Command %02x to the %s (record %d) failed: %s returned %d", m_transferOpcode, device,
               m_currentDevice, step, rc);
+    ++m_failedTransfers;
+    m_lastFailure = QStringLiteral("command %1 to the %2 failed: %3 returned %4")
+                        .arg(m_transferOpcode, 2, 16, QLatin1Char('0'))
+                        .arg(QLatin1String(device), QLatin1String(step))
+                        .arg(rc);
     return finishTransfer(false);
 }
 

@@ -25,8 +25,8 @@ class HidOwner;
 // Two bounds keep a misbehaving device or device list from hanging the
 // screens: every input report of a bulk read is waited for at most about one
 // second (expiry is a failed read: interface closed, channel free), and a
-// record whose reportLength is 0 or less fails payload and bulk transfers
-// before anything is sent.
+// record whose reportLength no hidraw report can have fails payload and bulk
+// transfers before anything is sent.
 //
 // Calling contract of every command slot: take the channel (on failure write
 // the command's fixed message and send nothing), build the command block with
@@ -63,6 +63,12 @@ public:
     // use, sets its connect bit and writes them back (only when the read
     // reached the device), then starts the event reader for record `index`.
     void connectRead(int index);
+    // Commands that did not reach the device or got no answer (channel busy,
+    // interface gone, a report refused or unanswered), counted since
+    // construction, and what the last of them was; callers that must report
+    // success honestly compare the count before and after their work.
+    int failedTransfers() const { return m_failedTransfers; }
+    QString lastFailure() const { return m_lastFailure; }
     bool isReaderRunning() const { return m_readerRunning.load(); }
     // Asks the event reader to leave its loop; it notices within one wait.
     void stopReader() { m_readerRunning.store(false); }
@@ -174,4 +180,6 @@ private:
     bool m_lastTransferOk = false;
     // Command of the running transfer, as built (before any scrambling).
     uchar m_transferOpcode = 0;
+    int m_failedTransfers = 0;
+    QString m_lastFailure;
 };

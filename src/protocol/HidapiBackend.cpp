@@ -2,6 +2,10 @@
 
 #include <hidapi.h>
 
+#include <cerrno>
+
+#include <unistd.h>
+
 namespace {
 
 class HidapiHandle final : public HidHandle
@@ -101,4 +105,9 @@ HidapiBackend& hidapiBackend()
 {
     static HidapiBackend backend;
     return backend;
+}
+
+bool HidapiBackend::accessDenied(const QByteArray& path)
+{
+    return ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
 }

@@ -20,6 +20,7 @@ public:
     int read(HidHandle* handle, uchar* data, std::size_t length) override;
     int readTimeout(HidHandle* handle, uchar* data, std::size_t length, int timeoutMs) override;
     void close(HidHandle* handle) override;
+    bool accessDenied(const QByteArray& path) override;
 };
 
 // The process-wide hidapi back end.

@@ -181,8 +181,9 @@ DeviceSettings::DeviceSettings(SettingsStore& settings, DeviceBlocks& blocks, De
 
 void DeviceSettings::sendLayerBlocks()
 {
-    const int last = m_settings.isGun() ? 4 : 1;
-    for (int n = 1; n <= last; ++n)
+    // Without gun layers only the normal layer's block is in use.
+    const int last = m_settings.isGun() ? kLastLayerBlock : kFirstLayerBlock;
+    for (int n = kFirstLayerBlock; n <= last; ++n)
         m_device.hid560_0CH_setProfile(m_blocks.data(n), static_cast<uchar>(n));
 }
 

@@ -40,8 +40,9 @@ void GunData::saveRecord(const QString& index, const QVariantList& src6)
 {
     if (!QFile::exists(filePath()) || !isRecordKey(index))
         return;
+    SettingsFiles::clearStaleLock(filePath());
     QSettings file(filePath(), QSettings::IniFormat);
-    file.setValue(kGroup + index, src6.mid(0, kRecordValues));
+    file.setValue(kGroup + index, SettingsFiles::storedForm(src6.mid(0, kRecordValues)));
 }
 
 void GunData::modify(int modifyType, const QVariantList& src6)
@@ -51,6 +52,7 @@ void GunData::modify(int modifyType, const QVariantList& src6)
     const QString name = src6.at(0).toString();
     if (!isRecordKey(name))
         return;
+    SettingsFiles::clearStaleLock(filePath());
     QSettings file(filePath(), QSettings::IniFormat);
     if (modifyType == 0) {
         file.remove(kGroup + name);
@@ -60,7 +62,7 @@ void GunData::modify(int modifyType, const QVariantList& src6)
             if (isRecordKey(old))
                 file.remove(kGroup + old);
         }
-        file.setValue(kGroup + name, src6.mid(1, 5));
+        file.setValue(kGroup + name, SettingsFiles::storedForm(src6.mid(1, 5)));
     }
 }
 
@@ -69,7 +71,11 @@ QVariantList GunData::record(const QString& name) const
     if (!QFile::exists(filePath()) || !isRecordKey(name))
         return {};
     const QSettings file(filePath(), QSettings::IniFormat);
-    return file.value(kGroup + name).toList();
+    const QVariant value = file.value(kGroup + name);
+    // A record of one value is stored as that value's text.
+    if (value.typeId() == QMetaType::QString)
+        return {value};
+    return value.toList();
 }
 
 QStringList GunData::recordKeys() const

@@ -1,5 +1,6 @@
 #include "view/Macros.h"
 
+#include "devices/IniValues.h"
 #include "protocol/DeviceCommands.h"
 #include "view/FileDialogs.h"
 #include "view/ListValues.h"
@@ -17,6 +18,11 @@ constexpr int kStoredMacro = 4;
 constexpr int kLongDelay = 0x7F;
 constexpr int kEndMarkSize = 2;
 constexpr int kRepeatSize = 2;
+// Far more actions than any recording holds (the device takes fewer than 100
+// events); a larger stored count is cut to this.
+constexpr int kMaxActions = 4096;
+constexpr int kReleaseBit = 0x80;
+constexpr int kShortestDelay = 0x01;
 
 QString matrixKey(int k)
 {
@@ -27,8 +33,10 @@ QString matrixKey(int k)
 
 bool Macros::isSafeName(const QString& name)
 {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QLatin1String("..")) && !name.contains(QChar(0));
+    // Only what could leave the macro folder or name no file is refused; dots and
+    // other punctuation are ordinary characters of a name ("Reload...", "1..3").
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 QString Macros::filePath(const QString& name)
@@ -48,21 +56,28 @@ QByteArray Macros::fitPayload(const QVariantList& macroData, int capacity)
         return buffer;
     }
     // Too long: keep the repeat count and every event that still leaves room
-    // for the end mark, so the device never sees half an event.
-    int keep = kRepeatSize;
+    // for the end mark, so the device never sees half an event. The last kept
+    // event becomes the macro's last, so it takes the last event's timing: the
+    // shortest delay, with the release bit where it was set.
+    int lastEvent = -1;
     int pos = kRepeatSize;
     while (pos + 1 < size) {
         const int timing = ListValues::intAt(macroData, pos) & 0xFF;
         if (timing == 0 && (ListValues::intAt(macroData, pos + 1) & 0xFF) == 0)
             break;
-        const int length = (timing & kLongDelay) == kLongDelay ? 4 : 2;
-        if (pos + length + kEndMarkSize > capacity)
+        // As the last event it needs only its own pair; its delay pair goes.
+        if (pos + 2 + kEndMarkSize > capacity)
             break;
-        pos += length;
-        keep = pos;
+        lastEvent = pos;
+        pos += (timing & kLongDelay) == kLongDelay ? 4 : 2;
     }
+    const int keep = lastEvent >= 0 ? lastEvent + 2 : kRepeatSize;
     for (int i = 0; i < keep; ++i)
         buffer[i] = static_cast<char>(ListValues::byteAt(macroData, i));
+    if (lastEvent >= 0) {
+        const int timing = ListValues::intAt(macroData, lastEvent) & 0xFF;
+        buffer[lastEvent] = static_cast<char>((timing & kReleaseBit) | kShortestDelay);
+    }
     qCWarning(lcView, "A macro of %d bytes was cut to %d bytes to fit the device", size, keep + kEndMarkSize);
     return buffer;
 }
@@ -79,6 +94,7 @@ bool Macros::create(const QString& name, uint macroIndex)
     const QString path = filePath(name);
     if (path.isEmpty())
         return false;
+    SettingsFiles::clearStaleLock(path);
     QSettings file(path, QSettings::IniFormat);
     file.setValue(QStringLiteral("config/index"), macroIndex);
     file.setValue(QStringLiteral("config/total"), 0);
@@ -93,6 +109,7 @@ bool Macros::save(const QString& name, const QStringList& macros, const QVariant
     const QString path = filePath(name);
     if (path.isEmpty() || !QFile::exists(path))
         return false;
+    SettingsFiles::clearStaleLock(path);
     QSettings file(path, QSettings::IniFormat);
     file.remove(QStringLiteral("macro"));
     file.setValue(QStringLiteral("config/total"), static_cast<int>(macros.size()));
@@ -109,11 +126,12 @@ QStringList Macros::load(const QString& name) const
     if (path.isEmpty() || !QFile::exists(path))
         return {};
     const QSettings file(path, QSettings::IniFormat);
-    const int total = file.value(QStringLiteral("config/total"), 0).toInt();
+    const int total = IniValues::boundedCount(file, QStringLiteral("config/total"), kMaxActions,
+                                              QStringLiteral("macro"));
     QStringList result;
     for (int i = 0; i < total; ++i)
         result.append(file.value(QStringLiteral("macro/") + QString::number(i), QStringLiteral("0")).toString());
-    result.append(file.value(QStringLiteral("config/repeat"), QStringLiteral("0")).toString());
+    result.append(QString::number(IniValues::readInt(file, QStringLiteral("config/repeat"), 0)));
     return result;
 }
 

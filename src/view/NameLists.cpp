@@ -1,7 +1,9 @@
 #include "view/NameLists.h"
 
+#include "devices/IniValues.h"
 #include "protocol/DpiSwitchTexts.h"
 #include "view/Macros.h"
+#include "view/SettingsStore.h"
 
 #include <QFile>
 #include <QSettings>
@@ -40,6 +42,7 @@ bool update(const QVariant& type, QStringList nameList)
         return true;
     if (nameList.size() == 1)
         nameList.append(QLatin1String(kPadding));
+    SettingsFiles::clearStaleLock(filePath());
     QSettings file(filePath(), QSettings::IniFormat);
     if (nameList.isEmpty())
         file.remove(key);
@@ -77,7 +80,10 @@ QStringList langStrings(const QString& typeStr, const QString& langCode)
     if (path.isEmpty() || !QFile::exists(path))
         return {};
     const QSettings file(path, QSettings::IniFormat);
-    const int total = file.value(typeStr + QStringLiteral("/total"), 0).toInt();
+    // Far more texts than any screen shows; a larger stored count is cut to this.
+    constexpr int kMaxTexts = 4096;
+    const int total = IniValues::boundedCount(file, typeStr + QStringLiteral("/total"), kMaxTexts,
+                                              typeStr);
     QStringList result;
     for (int i = 0; i < total; ++i)
         result.append(file.value(typeStr + QLatin1Char('/') + QString::number(i)).toString());

@@ -1,11 +1,20 @@
 #include "view/SettingsStore.h"
 
+#include "devices/IniValues.h"
 #include "view/ViewLog.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcView, "quorix.view")
 
@@ -16,11 +25,13 @@ std::unique_ptr<QSettings> openIni(const QString& path)
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
-// Gives a value the form it has when read back from the INI file, so a read in this
-// session answers what a read after a restart would: numbers and booleans as text,
-// lists as lists of text, a one-element list as its single text (Qt 6 would write a
-// binary blob instead), an empty list as the invalid value.
-QVariant asStored(const QVariant& value)
+} // namespace
+
+namespace SettingsFiles {
+
+// Lists of text are written as text by QSettings; anything else it would write
+// as a binary "@Variant" blob that reads back as another type.
+QVariant storedForm(const QVariant& value)
 {
     const int type = value.typeId();
     if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
@@ -36,9 +47,61 @@ QVariant asStored(const QVariant& value)
     return value;
 }
 
+void clearStaleLock(const QString& settingsPath)
+{
+    const QString lockPath = QFileInfo(settingsPath).absoluteFilePath() + QStringLiteral(".lock");
+    if (!QFileInfo::exists(lockPath))
+        return;
+    // QSettings would wait until an empty lock is 30 s old, since it cannot tell
+    // its owner; by then a crashed owner has long been gone.
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(kStaleLockMs);
+    if (lock.tryLock(kStaleLockMs))
+        lock.unlock();
+}
+
+namespace {
+
+StepHook g_stepHook = nullptr;
+
+void step(const char* name)
+{
+    if (g_stepHook)
+        g_stepHook(name);
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+// The rename is durable only once the folder's entry is on disk too.
+void syncFolder(const QByteArray& folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
-namespace SettingsFiles {
+void setStepHook(StepHook hook)
+{
+    g_stepHook = hook;
+}
 
 bool replaceWithCopy(const QString& target, const QString& source)
 {
@@ -48,24 +111,54 @@ bool replaceWithCopy(const QString& target, const QString& source)
                   qPrintable(in.errorString()), qPrintable(target));
         return false;
     }
-    const QString temp = target + QStringLiteral(".new");
-    QFile::remove(temp);
-    QFile out(temp);
     const QByteArray bytes = in.readAll();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
-        qCWarning(lcView, "Cannot write %s: %s; %s is kept", qPrintable(temp),
-                  qPrintable(out.errorString()), qPrintable(target));
-        out.close();
-        QFile::remove(temp);
+    if (in.error() != QFileDevice::NoError) {
+        qCWarning(lcView, "Cannot read %s: %s; %s is kept", qPrintable(source),
+                  qPrintable(in.errorString()), qPrintable(target));
         return false;
     }
-    out.close();
-    // rename() refuses to overwrite, so the old file goes only once the new one is whole.
-    QFile::remove(target);
-    if (!QFile::rename(temp, target)) {
-        qCWarning(lcView, "Cannot move %s to %s", qPrintable(temp), qPrintable(target));
+    in.close();
+
+    // A name of our own in the target's folder: nothing that is already there is
+    // ever touched, and the final rename stays on one file system.
+    const QFileInfo info(target);
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    QByteArray temp = folder + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        qCWarning(lcView, "Cannot write in %s: %s; %s is kept", folder.constData(), std::strerror(errno),
+                  qPrintable(target));
         return false;
     }
+    // The copy gets the permissions the target has, or a new file's usual ones.
+    struct stat st = {};
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
+        ::fchmod(fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    step("write");
+    bool ok = writeAll(fd, bytes);
+    step("sync");
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        qCWarning(lcView, "Cannot write %s: %s; %s is kept", temp.constData(), std::strerror(errno),
+                  qPrintable(target));
+        ::unlink(temp.constData());
+        return false;
+    }
+    step("rename");
+    // rename() replaces the target in one step: a reader sees the old file or the new one.
+    if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) {
+        qCWarning(lcView, "Cannot move %s to %s: %s", temp.constData(), qPrintable(target), std::strerror(errno));
+        ::unlink(temp.constData());
+        return false;
+    }
+    step("dirsync");
+    syncFolder(folder);
     return true;
 }
 
@@ -79,10 +172,10 @@ SettingsStore::SettingsStore(QObject* parent)
     for (int i = 0; i < kProfileSlots; ++i)
         m_slots[static_cast<size_t>(i)] = openIni(profilePath(i));
 
-    m_colorful = m_global->value(QStringLiteral("mouse/isColorful")).toBool();
-    m_gun = m_global->value(QStringLiteral("mouse/isGun")).toBool();
+    m_colorful = IniValues::readBool(*m_global, QStringLiteral("mouse/isColorful"), false);
+    m_gun = IniValues::readBool(*m_global, QStringLiteral("mouse/isGun"), false);
     m_controllerType = m_global->value(QStringLiteral("mouse/icType")).toString();
-    m_is55328 = m_global->value(QStringLiteral("mouse/is55328")).toBool();
+    m_is55328 = IniValues::readBool(*m_global, QStringLiteral("mouse/is55328"), false);
 }
 
 SettingsStore::~SettingsStore()
@@ -138,7 +231,7 @@ QVariant SettingsStore::getGlobalData(const QString& key) const
 void SettingsStore::setData(const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(m_current)) {
-        s->setValue(key, asStored(data));
+        s->setValue(key, SettingsFiles::storedForm(data));
         markDirty(s);
     }
 }
@@ -157,7 +250,7 @@ QVariant SettingsStore::slotValue(int slot, const QString& key) const
 void SettingsStore::setSlotValue(int slot, const QString& key, const QVariant& data)
 {
     if (QSettings* s = profile(slot)) {
-        s->setValue(key, asStored(data));
+        s->setValue(key, SettingsFiles::storedForm(data));
         markDirty(s);
     }
 }
@@ -175,7 +268,7 @@ QStringList SettingsStore::slotChildKeys(int slot, const QString& group) const
 
 void SettingsStore::setGlobalData(const QString& key, const QVariant& data)
 {
-    m_global->setValue(key, asStored(data));
+    m_global->setValue(key, SettingsFiles::storedForm(data));
     markDirty(m_global.get());
 }
 
@@ -229,6 +322,7 @@ void SettingsStore::flush()
     m_flushQueued = false;
     const QSet<QSettings*> dirty = std::exchange(m_dirty, {});
     for (QSettings* s : dirty) {
+        SettingsFiles::clearStaleLock(s->fileName());
         s->sync();
         if (s->status() == QSettings::AccessError)
             qCWarning(lcView, "Cannot write settings file %s: its latest changes are not saved",

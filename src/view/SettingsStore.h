@@ -91,6 +91,25 @@ private:
 
 namespace SettingsFiles {
 // Replaces `target` by a copy of `source` without ever leaving `target` absent or
-// half-written; false (and `target` untouched) when `source` can't be copied.
+// half-written, even when the process dies midway: the copy goes to a fresh file
+// in the same folder, reaches the disk, and is renamed over `target`. False (and
+// `target` untouched) when `source` can't be copied.
 bool replaceWithCopy(const QString& target, const QString& source);
+
+// The form a value has when read back from an INI file: numbers and booleans as
+// text, lists as lists of text, a one-element list as its single text, an empty
+// list as the invalid value. Stored in this form, a value reads the same in this
+// session as after a restart.
+QVariant storedForm(const QVariant& value);
+
+// A settings file's lock left by a process that died (an empty lock cannot name
+// its owner) is removed, waiting at most kStaleLockMs; a live owner's lock stays.
+// Called before each write, so a crash never stalls the next save for long.
+inline constexpr int kStaleLockMs = 1000;
+void clearStaleLock(const QString& settingsPath);
+
+// Fault injection for crash tests: called with "write", "sync", "rename" and
+// "dirsync" just before each of those steps of a replacement.
+using StepHook = void (*)(const char* step);
+void setStepHook(StepHook hook);
 } // namespace SettingsFiles

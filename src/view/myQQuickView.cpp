@@ -352,6 +352,10 @@ void myQQuickView::mouseSetProfile(uint profileNo)
 
 uchar myQQuickView::mouseReadKeyboardType()
 {
+    // Only a keyboard has the profile memory that names its layout.
+    constexpr qint32 kKeyboardType = 0;
+    if (Hid_Thread* h = hid(); h && h->devices().value(h->currentDevice()).type != kKeyboardType)
+        return 0;
     return m_keys->readKeyboardType();
 }
 
@@ -392,7 +396,10 @@ void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
 
 QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
 {
-    return m_keys->keydefine(index.toInt(), isRecovery);
+    // Not a button number is no button, not button 0.
+    bool ok = false;
+    const int button = index.toInt(&ok);
+    return ok ? m_keys->keydefine(button, isRecovery) : QVariantList();
 }
 
 void myQQuickView::openUpdateExe()

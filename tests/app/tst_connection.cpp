@@ -1,19 +1,24 @@
 #include "TestData.h"
 #include "app/Widget.h"
+#include "devices/UdevRuleHint.h"
 #include "protocol/Clock.h"
 #include "protocol/sim/VirtualClock.h"
 #include "protocol/DpiSwitchTexts.h"
+#include "protocol/HidBackend.h"
 #include "protocol/sim/SimulatedHid.h"
 #include "protocol/sim/TracingBackend.h"
 #include "view/myQQuickView.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QEventLoop>
 #include <QFile>
 #include <QQuickItem>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +28,15 @@ class Host : public Widget
 public:
     QStringList balloons;
     QList<int> stages;
+    int depth = 0;
+    int maxDepth = 0;
+
+    void connectSequence(int index) override
+    {
+        maxDepth = std::max(maxDepth, ++depth);
+        Widget::connectSequence(index);
+        --depth;
+    }
 
     void showBalloon(const QString& title, const QString& text, int msecs) override
     {
@@ -37,6 +51,40 @@ public:
 protected:
     bool trayAvailable() const override { return true; }
 };
+
+// Refuses to open the nodes it is given, as the system does without the udev rule.
+class DenyingBackend : public HidBackend
+{
+public:
+    explicit DenyingBackend(HidBackend& inner)
+        : m_inner(inner)
+    {
+    }
+    QSet<QByteArray> denied;
+
+    QList<HidInterfaceInfo> enumerate(quint16 v, quint16 p) override { return m_inner.enumerate(v, p); }
+    HidHandle* open(const QByteArray& path) override { return denied.contains(path) ? nullptr : m_inner.open(path); }
+    int setNonblocking(HidHandle* h, bool n) override { return m_inner.setNonblocking(h, n); }
+    int sendFeatureReport(HidHandle* h, const uchar* d, std::size_t l) override { return m_inner.sendFeatureReport(h, d, l); }
+    int getFeatureReport(HidHandle* h, uchar* d, std::size_t l) override { return m_inner.getFeatureReport(h, d, l); }
+    int write(HidHandle* h, const uchar* d, std::size_t l) override { return m_inner.write(h, d, l); }
+    int read(HidHandle* h, uchar* d, std::size_t l) override { return m_inner.read(h, d, l); }
+    int readTimeout(HidHandle* h, uchar* d, std::size_t l, int t) override { return m_inner.readTimeout(h, d, l, t); }
+    void close(HidHandle* h) override { m_inner.close(h); }
+    bool accessDenied(const QByteArray& path) override { return denied.contains(path); }
+
+private:
+    HidBackend& m_inner;
+};
+
+QStringList featureReports(const TracingBackend& trace)
+{
+    QStringList features;
+    for (const QString& line : trace.lines())
+        if (line.contains(QLatin1String("\"send-feature\"")))
+            features << line.section(QLatin1String("\"data\": \""), 1).section(QLatin1Char('"'), 0, 0);
+    return features;
+}
 
 } // namespace
 
@@ -110,10 +158,7 @@ private Q_SLOTS:
         // The screens get the mouse's layout before they initialise.
         QCOMPARE(m_host->view()->rootObject()->property("deviceType").toString(), QStringLiteral("mouse"));
         // The connect-time option exchange of the 560 family: read, set bit 3, write back.
-        QStringList features;
-        for (const QString& line : m_trace->lines())
-            if (line.contains(QLatin1String("\"send-feature\"")))
-                features << line.section(QLatin1String("\"data\": \""), 1).section(QLatin1Char('"'), 0, 0);
+        const QStringList features = featureReports(*m_trace);
         QVERIFY(features.size() >= 2);
         QCOMPARE(features[0], QStringLiteral("00 81 00 00 00 00 00 00 7e"));
         QVERIFY(features[1].startsWith(QLatin1String("00 01 ")));
@@ -175,20 +220,134 @@ private Q_SLOTS:
         QCOMPARE(m_host->hid().currentDevice(), 1);
     }
 
-    void aDeviceWithoutEventInterfaceStopsLaterPasses()
+    void aDeviceWithoutEventInterfaceIsLostAndFoundLikeAnyOther()
     {
         QSettings list(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
         list.setValue(QStringLiteral("0/usagePage2"), QStringLiteral("fff0"));
         list.sync();
+        m_sim->unplug(SimulatedHid::Device::Mouse);
         makeHost();
         m_host->checkDevice();
         QCOMPARE(m_host->hid().currentDevice(), 0);
         QVERIFY(m_host->hid().devices()[0].path2.isEmpty());
-        m_host->hid().waitForReader();
-        // The reader ended at once but still counts as running: notifications start nothing.
-        QVERIFY(m_host->hid().isReaderRunning());
+        QVERIFY(!m_host->hid().isReaderRunning());
+
+        // Some other device changes: the pass finds ours still there and keeps it.
         m_host->deviceChangeNotified();
+        QVERIFY(m_host->checkTimer().isActive());
+        m_host->checkTimer().stop();
+        m_host->checkDevice();
+        QCOMPARE(m_host->balloons.size(), 1);
+        QVERIFY(m_host->view()->isEnabled());
+
+        QTest::ignoreMessage(QtDebugMsg, "Device removed");
+        QTest::ignoreMessage(QtDebugMsg, "Device DisConnect");
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        m_host->deviceChangeNotified();
+        QVERIFY(m_host->checkTimer().isActive());
+        m_host->checkTimer().stop();
+        m_host->checkDevice();
+        QVERIFY(!Widget::deviceConnected());
+        QVERIFY(!m_host->view()->isEnabled());
+
+        QTest::ignoreMessage(QtDebugMsg, "Device Connect");
+        m_sim->plug(SimulatedHid::Device::Keyboard);
+        m_host->deviceChangeNotified();
+        m_host->checkTimer().stop();
+        m_host->checkDevice();
+        QVERIFY(Widget::deviceConnected());
+        QCOMPARE(m_host->balloons.size(), 2);
+    }
+
+    void aDeviceThatCannotBeOpenedWaitsForTheNextChange()
+    {
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        makeHost();
+        DenyingBackend deny(*m_trace);
+        for (const HidInterfaceInfo& i : m_sim->enumerate(0x04d9, 0xa1ee))
+            deny.denied.insert(i.path);
+        m_host->hid().setBackend(&deny);
+
+        m_host->checkDevice();
+        QVERIFY(!Widget::deviceConnected());
+        m_host->hid().waitForReader();
+        QCoreApplication::processEvents();
+        QVERIFY(!m_host->hid().isReaderRunning());
+        // Nothing but a device change starts the next pass.
         QVERIFY(!m_host->checkTimer().isActive());
+        QCOMPARE(m_host->balloons.size(), 1);
+        QVERIFY(m_host->balloons[0].contains(QLatin1String(UdevRuleHint::kInstallCommand)));
+
+        // Told once, however many passes meet the same refusal.
+        m_host->deviceChangeNotified();
+        QVERIFY(m_host->checkTimer().isActive());
+        m_host->checkTimer().stop();
+        m_host->checkDevice();
+        QCOMPARE(m_host->balloons.size(), 1);
+
+        // Once the rule is installed, the next change serves the mouse.
+        deny.denied.clear();
+        m_host->checkDevice();
+        QVERIFY(Widget::deviceConnected());
+        QCOMPARE(m_host->hid().currentDevice(), 1);
+        m_host->hid().setBackend(m_trace.get());
+    }
+
+    void noPassRunsInsideAnother()
+    {
+        // The 560 mouse's profile reads process events while they wait; a pass
+        // due then must wait for the running one, not run inside it.
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        makeHost();
+        m_host->checkTimer().setInterval(0);
+        m_host->checkTimer().start();
+        m_host->checkDevice();
+        QCOMPARE(m_host->maxDepth, 1);
+        QVERIFY(m_host->checkTimer().isActive());
+        m_host->checkTimer().stop();
+    }
+
+    void eachDeviceGetsOnlyItsOwnCommands()
+    {
+        // The factory list names the 560 family for the mouse; the keyboard is served.
+        makeHost();
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 0);
+        QStringList features = featureReports(*m_trace);
+        QVERIFY(!features.isEmpty());
+        QCOMPARE(features[0], QStringLiteral("00 83 00 00 00 00 00 00 7c"));
+        for (const QString& f : features) {
+            QVERIFY2(!f.startsWith(QLatin1String("00 81 ")) && !f.startsWith(QLatin1String("00 8c ")),
+                     qPrintable(f));
+        }
+        stopHost();
+
+        // A served mouse is never asked for the keyboard's profile memory.
+        m_sim->unplug(SimulatedHid::Device::Keyboard);
+        makeHost();
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 1);
+        m_host->view()->mouseReadKeyboardType();
+        for (const QString& f : featureReports(*m_trace))
+            QVERIFY2(!f.startsWith(QLatin1String("00 8d ")), qPrintable(f));
+    }
+
+    void aRecordWithAnImpossibleReportLengthIsNotServed()
+    {
+        QSettings list(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        list.setValue(QStringLiteral("0/reportLength"), 2147483647);
+        list.sync();
+        makeHost();
+        m_host->checkDevice();
+        QCOMPARE(m_host->hid().currentDevice(), 1);
+    }
+
+    void theDetectionTimerIsPrecise()
+    {
+        makeHost();
+        // A coarse timer fires up to 5 % early, inside the burst it waits out.
+        QCOMPARE(m_host->checkTimer().timerType(), Qt::PreciseTimer);
+        QCOMPARE(m_host->checkTimer().interval(), 2048);
     }
 
     void unpluggingTheServedDevice()

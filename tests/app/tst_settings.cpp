@@ -1,7 +1,10 @@
 #include "TestData.h"
 #include "view/SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
@@ -183,6 +186,48 @@ private Q_SLOTS:
         store.flush();
         QVERIFY(readFile(QStringLiteral("modules/setting/apConfig.bin")).contains("value=2"));
         QCOMPARE(store.getData(QStringLiteral("lost/value"), false).toInt(), 1);
+    }
+
+    void flagsAreReadStrictly_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("gun");
+        QTest::newRow("true") << QByteArray("true") << true;
+        QTest::newRow("1") << QByteArray("1") << true;
+        QTest::newRow("false") << QByteArray("false") << false;
+        QTest::newRow("NaN") << QByteArray("NaN") << false;
+        QTest::newRow("@") << QByteArray("@") << false;
+        QTest::newRow("yes") << QByteArray("yes") << false;
+    }
+
+    void flagsAreReadStrictly()
+    {
+        QFETCH(QByteArray, value);
+        writeFile(QStringLiteral("modules/setting/apConfig.bin"), "[mouse]\nisGun=" + value + "\nisColorful=" + value + "\n");
+        SettingsStore store;
+        QTEST(store.isGun(), "gun");
+        QTEST(store.isColorful(), "gun");
+    }
+
+    // A crash can leave an empty lock that names no owner; QSettings would wait
+    // for it to grow 30 s old, on the GUI thread.
+    void aStaleEmptyLockDelaysASaveAtMostASecond()
+    {
+        SettingsStore store;
+        const QString lock = QFileInfo(SettingsStore::profilePath(0)).absoluteFilePath() + QStringLiteral(".lock");
+        writeFile(lock, QByteArray());
+        // Left by a crash a moment ago.
+        QFile f(lock);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+        f.close();
+        store.setData(QStringLiteral("mouse/reportRate"), 2);
+        QElapsedTimer clock;
+        clock.start();
+        store.flush();
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(readFile(SettingsStore::profilePath(0)).contains("reportRate=2"));
+        QVERIFY(!QFile::exists(lock));
     }
 
     void writesReachTheDiskOnTheNextEventLoopTurn()

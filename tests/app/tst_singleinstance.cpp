@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -77,6 +78,40 @@ private Q_SLOTS:
         QTRY_VERIFY(sent.isFinished());
         QVERIFY(sent.result());
         QCOMPARE(texts.size(), 0);
+    }
+
+    // Running on relative paths from wherever it was started would scatter and
+    // lose settings; without its data root the program says so and stops.
+    void aDataRootThatCannotBeMadeStopsTheProgram()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        // An installed layout without a factory tree, and a data home below a file.
+        const QString bin = prefix.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        const QString exe = bin + QStringLiteral("/quorix-config");
+        QVERIFY(QFile::copy(QStringLiteral(QUORIX_CONFIG_EXE), exe));
+        QFile blocker(prefix.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), prefix.filePath(QStringLiteral("file/data")));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(prefix.path());
+        program.start(exe, {});
+        QVERIFY(program.waitForStarted(5000));
+        if (!program.waitForFinished(15000)) {
+            program.kill();
+            program.waitForFinished();
+            QFAIL("the program ran on without its data root");
+        }
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("Cannot enter the settings folder"));
+        // Nothing was written where it was started.
+        QCOMPARE(QDir(prefix.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"bin", "file"}));
     }
 
     void twoRealProcesses()

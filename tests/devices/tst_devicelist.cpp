@@ -58,13 +58,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("reportLength");
         QTest::addColumn<bool>("isEncode");
         QTest::addColumn<QString>("sCode");
-        QTest::newRow("all absent") << QByteArray() << -1 << 0 << 32 << false << "418263";
+        QTest::newRow("all but one absent") << QByteArray("usage=0\n") << -1 << 0 << 32 << false << "418263";
         QTest::newRow("type unreadable") << QByteArray("type=zz\n") << 0 << 0 << 32 << false << "418263";
         QTest::newRow("hex with letters") << QByteArray("type=a\nvid=FFFF\n") << 10 << 0xffff << 32 << false << "418263";
         QTest::newRow("low 16 bits kept") << QByteArray("vid=1ffff\n") << -1 << 0xffff << 32 << false << "418263";
         QTest::newRow("0x prefix accepted") << QByteArray("vid=0x04d9\n") << -1 << 0x04d9 << 32 << false << "418263";
         QTest::newRow("non-positive length passed on") << QByteArray("reportLength=0\n") << -1 << 0 << 0 << false << "418263";
         QTest::newRow("scrambled") << QByteArray("isEncode=true\nsCode=123\n") << -1 << 0 << 32 << true << "123";
+        // Values that are not what their key holds take the default instead of a guess.
+        QTest::newRow("NaN is not true") << QByteArray("isEncode=NaN\n") << -1 << 0 << 32 << false << "418263";
+        QTest::newRow("@ is not true") << QByteArray("isEncode=@\n") << -1 << 0 << 32 << false << "418263";
+        QTest::newRow("1 is true") << QByteArray("isEncode=1\n") << -1 << 0 << 32 << true << "418263";
+        QTest::newRow("length not a number") << QByteArray("reportLength=64x\n") << -1 << 0 << 32 << false << "418263";
     }
 
     void defaultsAndBase16()
@@ -99,14 +104,47 @@ private Q_SLOTS:
         QVERIFY(DeviceList::readTitle(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
     }
 
-    void countBeyondGroupsGivesEmptyRecords()
+    void countsAreBoundedByTheGroupsPresent_data()
     {
-        const QString path = write("[common]\ndeviceCount=3\n[0]\ntype=1\nvid=04d9\n");
+        QTest::addColumn<QByteArray>("count");
+        QTest::addColumn<int>("records");
+        QTest::newRow("one more than present") << QByteArray("3") << 2;
+        QTest::newRow("largest int") << QByteArray("2147483647") << 2;
+        QTest::newRow("fewer than present") << QByteArray("1") << 1;
+    }
+
+    // The list is read on every detection pass: a lying count must cost nothing.
+    // A missing group would match every HID interface of the machine; the list ends there.
+    void countsAreBoundedByTheGroupsPresent()
+    {
+        QFETCH(QByteArray, count);
+        const QString path = write("[common]\ndeviceCount=" + count + "\n[0]\ntype=1\nvid=04d9\n[1]\ntype=0\n[5]\ntype=0\n");
         const QList<DeviceRecord> list = DeviceList::read(path);
-        QCOMPARE(list.size(), 3);
-        QCOMPARE(list[1].vid, quint16(0));
-        QCOMPARE(list[2].pid, quint16(0));
-        QCOMPARE(list[2].type, -1);
+        QTEST(int(list.size()), "records");
+        QCOMPARE(list[0].vid, quint16(0x04d9));
+    }
+
+    void impossibleReportLengthsMakeTheRecordUnservable_data()
+    {
+        QTest::addColumn<QByteArray>("length");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("keyboard") << QByteArray("64") << true;
+        QTest::newRow("largest hidraw report") << QByteArray("16383") << true;
+        QTest::newRow("one more") << QByteArray("16384") << false;
+        QTest::newRow("largest int") << QByteArray("2147483647") << false;
+        QTest::newRow("zero") << QByteArray("0") << false;
+        QTest::newRow("negative") << QByteArray("-1") << false;
+    }
+
+    void impossibleReportLengthsMakeTheRecordUnservable()
+    {
+        QFETCH(QByteArray, length);
+        const QString path = write("[common]\ndeviceCount=2\n[0]\nreportLength=" + length + "\n[1]\ntype=1\n");
+        const QList<DeviceRecord> list = DeviceList::read(path);
+        // The record keeps its place: indices are group numbers.
+        QCOMPARE(list.size(), 2);
+        QTEST(list[0].hasValidReportLength(), "valid");
+        QVERIFY(list[1].hasValidReportLength());
     }
 
     void eachReadSeesTheFileAsItIsNow()

@@ -25,8 +25,9 @@
 // Mouse: click, rightClick, doubleClick, drag (by a pixel offset), on an item's
 // centre or a point of it. Keys: press/release/tap take evdev key codes
 // (<linux/input-event-codes.h>), typeText types plain ASCII text.
-// Time: settle() runs virtual time until no lock, animation step or detection
-// pass is pending; advance(ms) moves it by a fixed amount. Protocol pauses take
+// Time: settle() runs virtual time until the screens are not busy, the view is
+// enabled and no input lock or detection pass is pending; advance(ms) moves it by
+// a fixed amount (a detection pass falls due after its 2048 ms). Protocol pauses take
 // no time at all; they show as gaps in the trace's `t`.
 // Trace: each line is the wire trace's JSON text; trace(dev, op, since) filters by
 // device ("keyboard"/"mouse"), operation ("send-feature", "write", ...) and a mark.

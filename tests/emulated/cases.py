@@ -82,13 +82,14 @@ class Case:
         """Runs quorixctl on hidapi against the emulated nodes."""
         trace = self._trace_name("real")
         command = [self.ctl, "--data", self.data.path, "--trace", trace] + list(args)
-        p = subprocess.run(testbed.wrapped(command), env=testbed.program_environment(self.emu, self.workdir), input=stdin,
-                           capture_output=True, text=True, timeout=60)
+        env = testbed.program_environment(self.emu, self.workdir)
+        p = subprocess.run(testbed.wrapped(command), env=env, input=stdin, capture_output=True, text=True, timeout=60)
         check(p.returncode == 0, "quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, p.stderr))
         return p.stdout, testbed.read_trace(trace)
 
     def simulated(self, *args, stdin=None):
-        """The same call on the program's own simulator, on virtual time."""
+        """Starts the same call on the program's own simulator, on virtual time;
+        the returned function waits for it and gives its output and trace."""
         trace = self._trace_name("sim")
         command = [self.ctl, "--data", self.data.path, "--simulate", "--virtual-time",
                    "--mouse-family", self.family, "--trace", trace] + list(args)
@@ -96,19 +97,26 @@ class Case:
         # The simulator must not see the emulated nodes, nor need them.
         env.pop("UMOCKDEV_DIR")
         env["LD_PRELOAD"] = " ".join(p for p in env.get("LD_PRELOAD", "").split() if testbed.PRELOAD not in p)
-        p = subprocess.run(command, env=env, input=stdin, capture_output=True, text=True, timeout=60)
-        check(p.returncode == 0, "simulated quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, p.stderr))
-        return p.stdout, testbed.read_trace(trace)
+        p = subprocess.Popen(command, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True)
+
+        def result():
+            out, err = p.communicate(stdin, timeout=60)
+            check(p.returncode == 0, "simulated quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, err))
+            return out, testbed.read_trace(trace)
+        return result
 
     def compare(self, *args, stdin=None):
         """One call on both back ends: what the device received is what the
         program says it sent, and what the simulator run sends; what the
         program says it read is what the device answered."""
         start = len(self.emu.records)
+        # The simulator runs on virtual time beside the real run's pauses.
+        simulation = self.simulated(*args, stdin=stdin)
         out, trace = self.real(*args, stdin=stdin)
         received = self.emu.records[start:]
         check(not any(r["foreign"] for r in received), "the foreign twin was addressed")
-        _, sim_trace = self.simulated(*args, stdin=stdin)
+        _, sim_trace = simulation()
         check(wire(received, SENT), "nothing reached the device for %s" % " ".join(args))
         check_same("received and traced reports", wire(received, SENT), wire(trace, SENT))
         check_same("received and simulated reports", wire(received, SENT), wire(sim_trace, SENT))
@@ -252,7 +260,8 @@ def is_log(text):
 
 
 def start_monitor(case):
-    program = testbed.Program([case.ctl, "--data", case.data.path, "monitor"], testbed.program_environment(case.emu, case.workdir))
+    env = testbed.program_environment(case.emu, case.workdir)
+    program = testbed.Program([case.ctl, "--data", case.data.path, "monitor"], env)
     # The pass at start-up, before any device change.
     started = program.wait_for(lambda l: is_log("Device Connect")(l) or is_log("Device DisConnect")(l), 15000)
     check(started is not None, "no detection pass at start-up:\n" + program.transcript())

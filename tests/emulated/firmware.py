@@ -86,7 +86,8 @@ class Firmware:
             return
         if self._train is not None:
             c, expected, got = self._train
-            self._reject("opcode %02x cut short the payload of %02x (%d of %d bytes)" % (block[0], c[0], len(got), expected))
+            self._reject("opcode %02x cut short the payload of %02x (%d of %d bytes)"
+                         % (block[0], c[0], len(got), expected))
             self._train = None
         self._reply = None
         handler = self.handlers().get(block[0])
@@ -183,7 +184,8 @@ class KeyboardFirmware(Firmware):
 
     def _train_of_reports(self, c, reports):
         # c3 counts the 64-byte reports that follow; c1 is unused by these commands.
-        if self._check(c[3] == reports and c[1] == 0, "opcode %02x announces %d reports (c1 %02x)" % (c[0], c[3], c[1])):
+        if self._check(c[3] == reports and c[1] == 0,
+                       "opcode %02x announces %d reports (c1 %02x)" % (c[0], c[3], c[1])):
             self._expect(c, reports * 64)
 
     def _stage_color(self, c):

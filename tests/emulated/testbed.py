@@ -27,6 +27,12 @@ def missing_prerequisite():
     except (ImportError, ValueError) as e:
         return "UMockdev GObject bindings not usable from %s (Debian packages gir1.2-umockdev-1.0, python3-gi): %s" % (
             sys.executable, e)
+    try:
+        # Every node is backed by a pty.
+        for fd in os.openpty():
+            os.close(fd)
+    except OSError as e:
+        return "no pseudo-terminals here: %s" % e
     return None
 
 

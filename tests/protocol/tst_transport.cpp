@@ -302,6 +302,20 @@ private Q_SLOTS:
         QCOMPARE(buffer, QByteArray(128, '\x22'));
     }
 
+    // 2.1 GB per transfer, then bad_alloc, if the length were believed.
+    void absurdReportLengthFailsAtOnce()
+    {
+        ProtocolRig rig(sim::MouseFamily::F560);
+        rig.setReportLength(ProtocolRig::kMouse, 2147483647);
+        rig.select(ProtocolRig::kMouse);
+        QByteArray buffer(128, '\x33');
+        rig.hid.hid560_8CH_readProfile(reinterpret_cast<uchar*>(buffer.data()), 0);
+        rig.hid.hid560_0CH_setProfile(reinterpret_cast<uchar*>(buffer.data()), 0);
+        QVERIFY(rig.trace.lines().isEmpty());
+        QCOMPARE(buffer, QByteArray(128, '\x33'));
+        QVERIFY(rig.hid.isChannelFree());
+    }
+
     void traceIsReproducibleOnVirtualTime()
     {
         auto run = [] {

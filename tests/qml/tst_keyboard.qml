@@ -79,14 +79,6 @@ TestCase {
         mouseRelease(bar, centre, 8)
     }
 
-    function clickDropRow(list, row) {
-        mouseClick(list, list.width / 2, list.height / 2)
-        animationClock.advanceBy(200)
-        verify(list.isDrop)
-        mouseClick(list, list.width / 2, list.height + 24 * row + 12)
-        animationClock.advanceBy(200)
-    }
-
     // The caps make a real keyboard: every key of the matrix once, the five
     // Japanese caps hidden, the rest inside the picture without overlapping.
     function test_caps_cover_the_matrix_once_and_do_not_overlap() {
@@ -185,47 +177,6 @@ TestCase {
         compare(Qt.colorEqual(swatch.color, "transparent"), true)
     }
 
-    function test_a_captured_key_becomes_the_function() {
-        var main = startedMain()
-        var keyboard = child(main, "keyboardMain")
-        var setting = child(main, "kbKeySetting")
-        mouseClick(child(keyboard, "key201"))
-        mouseClick(child(setting, "keyValueBox"))
-        verify(setting.isKeyInput)
-        main.detectKeyboard(true, 0x1D)
-        verify(!setting.isKeyInput)
-        compare(setting.keyValueText, "Z")
-        compare(functionOf(keyboard, 201), [0, 0, 0x1D, 0])
-        compare(child(main, "kbInfoFunction").text, "Z")
-        verify(child(keyboard, "key201").isModify)
-        verify(keyboard.isFunctionSave)
-    }
-
-    function test_a_media_cell_gives_its_usage() {
-        var main = startedMain()
-        var keyboard = child(main, "keyboardMain")
-        mouseClick(child(keyboard, "key5"))
-        clickDropRow(child(main, "mediaGrid"), 2)   // first cell of the third row: "Web主页"
-        compare(functionOf(keyboard, 5), [3, 0, 0x23, 0x02])
-    }
-
-    function test_unplugged_and_plugged_in_again_the_panel_starts_empty() {
-        var main = startedMain()
-        var setting = child(main, "kbKeySetting")
-        var grid = child(main, "mediaGrid")
-        mouseClick(child(main, "key5"))
-        clickDropRow(grid, 0)
-        mouseClick(child(setting, "keyValueBox"))
-        main.detectKeyboard(true, 0x04)
-        compare(setting.keyValueText, "A")
-        verify(grid.textValue !== "")
-        main.initUI()
-        animationClock.advanceBy(1040)
-        compare(setting.keyValueText, "单击输入")
-        compare(grid.textValue, "")
-        verify(!setting.isKeyInput)
-    }
-
     function test_macros_take_the_next_free_number_and_then_reuse_0() {
         var main = startedMain()
         var keyboard = child(main, "keyboardMain")
@@ -253,22 +204,6 @@ TestCase {
             keyboard.keyFunctionSetting(caps[n - 2], 4, 1, n, 0)
         }
         compare(keyboard.getMacroIndex(), 0)
-    }
-
-    // Through the real list and editor: the macro goes to the keyboard under the key's number.
-    function test_choosing_a_macro_sends_it_under_the_keys_number() {
-        callLog.setKeyedReturn("loadMacroIni", "Macro_1", ["1,A", "0,120", "2,A", "1"])
-        var main = startedMain()
-        var keyboard = child(main, "keyboardMain")
-        keyboard.keyFunctionSetting(101, 4, 1, 0, 0)
-        mouseClick(child(keyboard, "key201"))
-        clickDropRow(child(main, "kbMacroList"), 1)
-        compare(functionOf(keyboard, 201), [4, 1, 1, 0])
-        var sent = callLog.argsOf("ui_View.keyboardSendMacroData")
-        compare(sent.length, 1)
-        compare(Number(sent[0][1]), 1)
-        compare(callLog.count("ui_View.mouseSendMacroData"), 0)
-        compare(child(main, "kbInfoFunction").text, "Macro")
     }
 
     function test_lock_keys_take_neither_colour_nor_macro_data() {
@@ -322,18 +257,6 @@ TestCase {
         compare(keyboard.selectKey, 203)
     }
 
-    function test_releasing_the_hue_knob_colours_the_selected_key() {
-        var main = startedMain()
-        var keyboard = child(main, "keyboardMain")
-        var setting = child(main, "kbKeySetting")
-        mouseClick(child(keyboard, "key205"))
-        // Position 76 of the bar, in the third segment (green to cyan): 255 · 16 / 30 of the way.
-        dragKnob(child(setting, "kbHueBar"), 75)
-        compare(keyboard.entryAt(205).keyColorStr0, "0000ff88")
-        compare(setting.fieldColour[1], 255)
-        verify(keyboard.isPictureSave)
-    }
-
     function test_saving_sends_only_the_half_isStep_names_data() {
         return [
             { tag: "all", step: 0, functions: true, colours: true },
@@ -357,17 +280,6 @@ TestCase {
             verify(fns.some(function (c) { return c[0] === "keyboardFunctionData/79"
                                                   && String(c[1]) === String([0, 0, 0xE5, 0]) }))
         }
-    }
-
-    function test_save_sends_every_painted_picture_the_selected_one_last() {
-        var main = startedMain()
-        var keyboard = child(main, "keyboardMain")
-        keyboard.keyLEDSetting(201, 3, 0, 255, 0, 0)
-        keyboard.keyLEDSetting(202, 1, 0, 0, 255, 0)
-        keyboard.setAllKeyData(1)
-        mouseClick(child(main, "saveButton"))
-        compare(callLog.argsOf("ui_View.keyboardLEDPicture"), [[3, false], [1, false]])
-        verify(!keyboard.isPictureSave)
     }
 
     function test_restoring_one_key_takes_its_factory_function() {

@@ -686,6 +686,10 @@ Item {
             var dialog = findChild(main, "keyAssigment")
             var names = ["mouseSection", "fireSection", "groupSection", "mediaSection", "macroSection",
                          "dpiSection", "windowsSection", "shortcutSection", "gunSection"]
+            // The combination box shows its confirm and cancel images while it captures.
+            dialog.startComboInput()
+            dialog.detectKeyboard(true, 0xE0, 1)
+            dialog.detectKeyboard(true, 0x06, 1)
             for (var i = 0; i < names.length; ++i) {
                 dialog.sections.scrollTo(findChild(dialog, names[i]).y)
                 shoot(main, "mouse-assignment-" + i + "-" + names[i] + ".png")

@@ -1,5 +1,6 @@
 #include "TestData.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -234,6 +235,67 @@ private Q_SLOTS:
         const Run warn = ctl({QStringLiteral("warn"), QStringLiteral("hello")});
         QCOMPARE(warn.code, 1);
         QVERIFY(warn.err.startsWith("quorixctl: "));
+    }
+
+    // Exit 0 with nothing sent made a failed login-time restore look fine.
+    void aFailedTransferIsAFailure()
+    {
+        QSettings list(m_root->file(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
+        list.setValue(QStringLiteral("0/reportLength"), 0);
+        list.sync();
+        const Run r = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"),
+                           QStringLiteral("apply-profile"), QStringLiteral("1")});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.out.isEmpty());
+        const QByteArray reason = r.err.trimmed().split('\n').last();
+        QVERIFY2(reason.startsWith("quorixctl: ") && reason.contains("failed"), r.err.constData());
+
+        const Run call = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"), QStringLiteral("call"),
+                              QStringLiteral("hid.keyboard_0DH_SetKeyMatrix"), QStringLiteral("[1,2,3]")});
+        QCOMPARE(call.code, 1);
+    }
+
+    // An interrupt ends any command, not only the monitor.
+    void interruptsEndEveryCommand()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
+        p.setProcessEnvironment(env);
+        // The script waits for its standard input to end; the trace file says it is set up.
+        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_root->path(), QStringLiteral("--simulate"),
+                                                QStringLiteral("--trace"), tracePath(), QStringLiteral("script"),
+                                                QStringLiteral("-")});
+        QVERIFY(p.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(tracePath()), 10000);
+        p.terminate();
+        if (!p.waitForFinished(5000)) {
+            p.kill();
+            p.waitForFinished();
+            QFAIL("SIGTERM did not end the command");
+        }
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    }
+
+    void aDataRootThatCannotBeMadeIsNamed()
+    {
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(QFile::copy(QStringLiteral(QUORIXCTL_EXE), bin + QStringLiteral("/quorixctl")));
+        QFile blocker(prefix.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), prefix.filePath(QStringLiteral("file/data")));
+        p.setProcessEnvironment(env);
+        p.start(bin + QStringLiteral("/quorixctl"), {QStringLiteral("devices")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        QVERIFY2(err.contains("cannot use the data root " + prefix.filePath(QStringLiteral("file/data/" QUORIX_APP_NAME)).toLocal8Bit()),
+                 err.constData());
     }
 
     void usageErrors_data()

@@ -47,7 +47,8 @@ class tst_Macros : public QObject
 private Q_SLOTS:
     void createThenLoad();
     void saveShrinksAndNeedsFile();
-    void loadReadsAbsentValuesAsZero();
+    void loadStopsAtTheFirstMissingAction_data();
+    void loadStopsAtTheFirstMissingAction();
     void deleteReportsResult();
     void renameUpdatesProfilesZeroToFive();
     void renameOntoExistingName();
@@ -57,10 +58,14 @@ private Q_SLOTS:
     void exportOfMissingMacroKeepsTarget();
     void unsafeNamesAreRefused_data();
     void unsafeNamesAreRefused();
+    void harmlessNamesAreTaken_data();
+    void harmlessNamesAreTaken();
     void shortPayloadIsZeroFilled();
     void longPayloadIsCutAfterWholeEvent_data();
     void longPayloadIsCutAfterWholeEvent();
     void longDelayEventIsNeverSplit();
+    void lastKeptEventTakesTheLastEventsTiming_data();
+    void lastKeptEventTakesTheLastEventsTiming();
     void mouseSendSlotsPerFamily_data();
     void mouseSendSlotsPerFamily();
     void keyboardSendKeepsIndex();
@@ -97,13 +102,28 @@ void tst_Macros::saveShrinksAndNeedsFile()
     QCOMPARE(file.childKeys().size(), 3);
 }
 
-void tst_Macros::loadReadsAbsentValuesAsZero()
+void tst_Macros::loadStopsAtTheFirstMissingAction_data()
 {
+    QTest::addColumn<QVariant>("total");
+    QTest::addColumn<QStringList>("loaded");
+    // An action missing before the last one present reads as "0", as it always has.
+    QTest::newRow("one more than stored") << QVariant(5) << QStringList{"1,A", "2,A", "0", "1,B", "0"};
+    QTest::newRow("largest int") << QVariant(2147483647) << QStringList{"1,A", "2,A", "0", "1,B", "0"};
+    QTest::newRow("up to a gap") << QVariant(3) << QStringList{"1,A", "2,A", "0", "0"};
+    QTest::newRow("fewer than stored") << QVariant(1) << QStringList{"1,A", "0"};
+    QTest::newRow("not a number") << QVariant("lots") << QStringList{"0"};
+}
+
+// A lying count would hang the reader and grow its memory without bound.
+void tst_Macros::loadStopsAtTheFirstMissingAction()
+{
+    QFETCH(QVariant, total);
     ViewWorld w;
     FakeDialogs dialogs;
     Macros macros(*w.settings, w.device, dialogs);
-    ViewWorld::writeFile(QStringLiteral("./modules/macro/odd.bin"), {{"config/total", 2}, {"macro/0", "1,A"}});
-    QCOMPARE(macros.load(QStringLiteral("odd")), (QStringList{"1,A", "0", "0"}));
+    ViewWorld::writeFile(QStringLiteral("./modules/macro/odd.bin"),
+                         {{"config/total", total}, {"macro/0", "1,A"}, {"macro/1", "2,A"}, {"macro/3", "1,B"}});
+    QTEST(macros.load(QStringLiteral("odd")), "loaded");
 }
 
 void tst_Macros::deleteReportsResult()
@@ -242,7 +262,8 @@ void tst_Macros::unsafeNamesAreRefused_data()
     QTest::newRow("parent") << "../p1";
     QTest::newRow("dots") << "..";
     QTest::newRow("slash") << "a/b";
-    QTest::newRow("backslash") << "a\\b";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
 }
 
 void tst_Macros::unsafeNamesAreRefused()
@@ -270,6 +291,30 @@ void tst_Macros::unsafeNamesAreRefused()
     QVERIFY(!macros.exportTo(name));
     QCOMPARE(readAll(QStringLiteral("./modules/p1.bin")), profile);
     QCOMPARE(QDir(QStringLiteral("modules/macro")).entryList(QDir::Files), QStringList{"ok.bin"});
+}
+
+void tst_Macros::harmlessNamesAreTaken_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("trailing dots") << "Reload...";
+    QTest::newRow("dots inside") << "1..3";
+    QTest::newRow("leading dots") << "..x";
+    QTest::newRow("backslash") << "a\\b";
+}
+
+// Refusing these made the rename flow drop the user's later edits.
+void tst_Macros::harmlessNamesAreTaken()
+{
+    QFETCH(QString, name);
+    ViewWorld w;
+    FakeDialogs dialogs;
+    Macros macros(*w.settings, w.device, dialogs);
+    QVERIFY(macros.create(QStringLiteral("old"), 0));
+    QVERIFY(macros.rename(QStringLiteral("old"), name));
+    QVERIFY(macros.save(name, {"1,A", "2,A"}, 3));
+    QCOMPARE(macros.load(name), (QStringList{"1,A", "2,A", "3"}));
+    QCOMPARE(QDir(QStringLiteral("modules/macro")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{name + QStringLiteral(".bin")});
 }
 
 void tst_Macros::shortPayloadIsZeroFilled()
@@ -316,7 +361,35 @@ void tst_Macros::longDelayEventIsNeverSplit()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cut"));
     const QByteArray b = Macros::fitPayload(data, 128);
     QCOMPARE(int(uchar(b[123])), 0x04 + 60 % 26);
-    QCOMPARE(b.mid(124), QByteArray(4, '\0'));
+    // It still fits as the last event, which needs no delay pair.
+    QCOMPARE(b.mid(124), QByteArray::fromHex("01040000"));
+}
+
+void tst_Macros::lastKeptEventTakesTheLastEventsTiming_data()
+{
+    QTest::addColumn<int>("timing");
+    QTest::addColumn<int>("lastTiming");
+    QTest::newRow("press with a delay") << 0x05 << 0x01;
+    QTest::newRow("release with a delay") << 0x8A << 0x81;
+    QTest::newRow("press with a long delay") << 0x7F << 0x01;
+}
+
+void tst_Macros::lastKeptEventTakesTheLastEventsTiming()
+{
+    QFETCH(int, timing);
+    QVariantList data{0, 1};
+    for (int i = 0; i < 70; ++i) {
+        data << timing << 0x04;
+        if ((timing & 0x7F) == 0x7F)
+            data << 0x01 << 0x00;
+    }
+    data << 0 << 0;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cut"));
+    const QByteArray b = Macros::fitPayload(data, 128);
+    const int last = b.lastIndexOf(char(0x04)) - 1;
+    QTEST(int(uchar(b[last])), "lastTiming");
+    QCOMPARE(b.mid(last + 2), QByteArray(128 - last - 2, '\0'));
+    QVERIFY(last + 4 <= 128);
 }
 
 void tst_Macros::mouseSendSlotsPerFamily_data()

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void gunRecords();
     void gunModifyRenameAndDelete();
     void gunEmptyNameNeverDropsGroup();
+    void gunOneValueRecordIsStoredAsText();
+    void languageCountsAreBounded();
     void missingGunFileIsNoOp();
     void perProfileGunValues();
     void gunSend560();
@@ -155,6 +157,37 @@ void tst_NamesAndGuns::gunModifyRenameAndDelete()
     QVERIFY(guns.record("new").isEmpty());
     guns.modify(2, {"0"});
     QCOMPARE(guns.recordKeys(), (QStringList{"0", "1"}));
+}
+
+// As a binary blob its values came back with other types after a restart.
+void tst_NamesAndGuns::gunOneValueRecordIsStoredAsText()
+{
+    ViewWorld w;
+    writeGunFile();
+    {
+        GunData guns(*w.settings, w.blocks, w.device);
+        guns.saveRecord("one", {60});
+        guns.modify(1, {"two", 7});
+        QCOMPARE(guns.record("one"), QVariantList{"60"});
+        QCOMPARE(guns.record("two"), QVariantList{"7"});
+    }
+    QFile f(GunData::filePath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    QVERIFY2(!text.contains("@Variant"), text.constData());
+    QVERIFY(text.contains("\none=60\n"));
+    QVERIFY(text.contains("\ntwo=7\n"));
+}
+
+void tst_NamesAndGuns::languageCountsAreBounded()
+{
+    ViewWorld w;
+    QFile f(QStringLiteral("./modules/i18n/big.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[main]\ntotal=2147483647\n0=A\n1=B\n3=D\n[other]\ntotal=-5\n0=A\n");
+    f.close();
+    QCOMPARE(NameLists::langStrings("main", "big"), (QStringList{"A", "B", "", "D"}));
+    QVERIFY(NameLists::langStrings("other", "big").isEmpty());
 }
 
 void tst_NamesAndGuns::gunEmptyNameNeverDropsGroup()

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void exportCopiesSlotFile_data();
     void exportCopiesSlotFile();
     void exportCancelledOrMissingSourceKeepsTarget();
+    void exportTouchesNoFileItDidNotMake();
     void importReplacesSlotAndReopens();
     void importOfUnreadableFileKeepsSlot();
     void resetOfCurrentSlotReadsFactory();
@@ -83,6 +84,25 @@ void tst_Profiles::exportCancelledOrMissingSourceKeepsTarget()
     // Slot 3 has never been written, so there is nothing to export.
     QVERIFY(!profiles.saveProfile(3));
     QCOMPARE(readAll(target), QByteArray("keep"));
+}
+
+void tst_Profiles::exportTouchesNoFileItDidNotMake()
+{
+    ViewWorld w;
+    writeSlots(w);
+    FakeDialogs dialogs;
+    Profiles profiles(*w.settings, w.blocks, w.device, dialogs);
+    QDir().mkpath(w.root.file(QStringLiteral("out")));
+    const QString target = w.root.file(QStringLiteral("out/mine.pf"));
+    writeBytes(target, "old export");
+    writeBytes(target + QStringLiteral(".new"), "the user's own file");
+    dialogs.answer = target;
+    QVERIFY(profiles.saveProfile(2));
+    QCOMPARE(readAll(target), readAll(SettingsStore::profilePath(2)));
+    QCOMPARE(readAll(target + QStringLiteral(".new")), QByteArray("the user's own file"));
+    // Nothing of the copy's own is left behind either.
+    QCOMPARE(QDir(w.root.file(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"mine.pf", "mine.pf.new"}));
 }
 
 void tst_Profiles::importReplacesSlotAndReopens()

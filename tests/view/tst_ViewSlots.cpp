@@ -148,6 +148,12 @@ void tst_ViewSlots::slotsReachTheLogic()
     QCOMPARE(view->mouseGetCurrentDPI().toInt(), 0);
     QVERIFY(view->updataNameList(0, {"m"}).toBool());
     QCOMPARE(view->getNameList(0).size(), 2);
+
+    // A button index that is not a number names no button, not button 0.
+    view->setDataList("mouseKeyMatrix/0", {1, 2, 3, 4});
+    QCOMPARE(view->mouseGetKeydefine(0, false).size(), 4);
+    QVERIFY(view->mouseGetKeydefine("abc", false).isEmpty());
+    QVERIFY(view->mouseGetKeydefine(QVariant(), false).isEmpty());
 }
 
 // Tools without a window refuse these slots unless a file is given beforehand.

@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "Host.h"
+#include "Interrupts.h"
 #include "ProfileApply.h"
 #include "app/SingleInstance.h"
 #include "devices/Detection.h"
@@ -131,10 +132,12 @@ int Commands::cmdCall()
         throw UsageError{QStringLiteral("call needs OBJECT.SLOT")};
     SlotCall call = prepareCall(m_opt.args.first(), parseArgs(m_opt.args.mid(1)));
     m_tool->selectDevice(m_opt.args.first().startsWith(QLatin1String("hid.")));
+    const int failedBefore = m_tool->host().hid().failedTransfers();
     call.invoke();
     printJson(call.result());
     if (call.hasOutputs())
         printJson(call.outputs());
+    requireNoFailedTransfer(failedBefore);
     return 0;
 }
 
@@ -170,6 +173,7 @@ int Commands::cmdScript()
         needsDevice = needsDevice || target.startsWith(QLatin1String("hid."));
     }
     m_tool->selectDevice(needsDevice);
+    const int failedBefore = m_tool->host().hid().failedTransfers();
     for (SlotCall& call : calls) {
         call.invoke();
         if (call.hasOutputs())
@@ -177,7 +181,17 @@ int Commands::cmdScript()
         else
             printJson(call.result());
     }
+    requireNoFailedTransfer(failedBefore);
     return 0;
+}
+
+// Whatever a command printed, a transfer that failed on the way makes it a failure.
+void Commands::requireNoFailedTransfer(int failedBefore)
+{
+    const Hid_Thread& hid = m_tool->host().hid();
+    const int failed = hid.failedTransfers() - failedBefore;
+    if (failed > 0)
+        throw Failure{QStringLiteral("%1 transfer(s) to the device failed; the last: %2").arg(failed).arg(hid.lastFailure())};
 }
 
 int Commands::cmdConnect()
@@ -186,8 +200,10 @@ int Commands::cmdConnect()
         throw UsageError{QStringLiteral("connect takes no arguments")};
     const int index = m_tool->selectDevice(true);
     Hid_Thread& hid = m_tool->host().hid();
+    const int failedBefore = hid.failedTransfers();
     hid.connectRead(index);
     m_tool->stopReader();
+    requireNoFailedTransfer(failedBefore);
     printJson(QJsonObject{{QStringLiteral("device"), index}});
     return 0;
 }
@@ -205,8 +221,10 @@ int Commands::cmdApplyProfile()
     myQQuickView* view = m_tool->host().view();
     view->setGlobalData(layout + QStringLiteral("/profileNo"), slot);
     view->setCurrentProfile(slot);
+    const int failedBefore = m_tool->host().hid().failedTransfers();
     applyCurrentProfile(*view, layout);
     view->settings().flush();
+    requireNoFailedTransfer(failedBefore);
     printJson(QJsonObject{{QStringLiteral("device"), index}, {QStringLiteral("profile"), slot}});
     return 0;
 }
@@ -246,7 +264,9 @@ int Commands::cmdMonitor()
     });
     input->start();
     m_tool->host().checkDevice();
+    Interrupts::endLoopInsteadOfProcess(true);
     const int rc = QCoreApplication::exec();
+    Interrupts::endLoopInsteadOfProcess(false);
     m_tool->stopReader();
     if (input->isFinished())
         delete input;

@@ -26,6 +26,7 @@ private:
     int cmdApplyProfile();
     int cmdMonitor();
     int cmdWarn();
+    void requireNoFailedTransfer(int failedBefore);
     SlotCall prepareCall(const QString& target, const QJsonArray& args);
 
     Options m_opt;

@@ -76,7 +76,8 @@ ToolHost::ToolHost(const Options& options)
                                  .arg(m_opt.shared.data)};
     }
     if (AppStartup::enterDataRoot(m_opt.shared.data).isEmpty())
-        throw UsageError{QStringLiteral("cannot use the data root %1").arg(m_opt.shared.data)};
+        throw Failure{QStringLiteral("cannot use the data root %1")
+                          .arg(m_opt.shared.data.isEmpty() ? AppStartup::defaultDataRoot() : m_opt.shared.data)};
     AppStartup::useSoftwareRenderer();
 
     if (m_opt.virtualTime) {

@@ -41,6 +41,25 @@ function readGlobalFlags() {
     mainIten.url = Values.textOr(ui_View.getGlobalData("common/url"), mainIten.url)
 }
 
+function initUI() {
+    mainIten.setProtectUI(1000)
+    mainIten.visible = true
+    if (!mainIten.isPownOn || mainIten.initialisedType !== mainIten.deviceType)
+        firstStart()
+    // A keyboard plugged in again starts with no capture or choice pending.
+    kbKeySetting.clearChoices()
+    var stage = Number(ui_View.mouseGetCurrentDPI())
+    if (!isNaN(stage))
+        dpiPage.currentDPI = stage - 1
+}
+
+// The device's 1-based stage report; 0 says nothing.
+function showDpiStage(dpiValue) {
+    var stage = Number(dpiValue)
+    if (stage !== 0 && !isNaN(stage))
+        dpiPage.currentDPI = stage - 1
+}
+
 function firstStart() {
     // Pages look at isPownOn to tell the one-time load from later ones.
     mainIten.isPownOn = false

@@ -43,31 +43,11 @@ Item {
 
     onMsg_KB: (isDown, usbCode) => Screen.routeKey(isDown, usbCode)
 
-    function initUI() {
-        setProtectUI(1000)
-        visible = true
-        if (!isPownOn || initialisedType !== deviceType)
-            Screen.firstStart()
-        // A keyboard plugged in again starts with no capture or choice pending.
-        kbKeySetting.clearChoices()
-        var stage = Number(ui_View.mouseGetCurrentDPI())
-        if (!isNaN(stage))
-            dpiPage.currentDPI = stage - 1
-    }
-
+    function initUI() { Screen.initUI() }
     function run() {}
     function setProtectUI(interval) { inputLock.lockFor(interval) }
-    function controlUIEnable(isEnable) {
-        if (isEnable)
-            inputLock.release()
-        else
-            inputLock.hold()
-    }
-    function setCurrentDPI(dpiValue) {
-        var stage = Number(dpiValue)
-        if (stage !== 0 && !isNaN(stage))
-            dpiPage.currentDPI = stage - 1
-    }
+    function controlUIEnable(isEnable) { inputLock.setHeld(!isEnable) }
+    function setCurrentDPI(dpiValue) { Screen.showDpiStage(dpiValue) }
     function detectKeyboard(isDown, usbCode) { msg_KB(isDown, usbCode) }
     function detectMouse(isDown, buttonCode, x, y) { msg_MS(isDown, buttonCode, x, y) }
     function mainFocus() { Screen.closeMenus() }
@@ -81,9 +61,7 @@ Item {
     InputLock { id: inputLock }
     KeyCodeString { id: keyCodeString }
     Environment { visible: mainIten.started }
-
     WindowDragArea { objectName: "dragArea"; anchors.fill: parent; onGrabbed: mainIten.mainFocus() }
-
     Image { objectName: "powerOn"; anchors.centerIn: parent; visible: !mainIten.started; source: Theme.img("index", "powerOn") }
 
     MouseMain {
@@ -113,8 +91,7 @@ Item {
         visible: mainIten.started && !mainIten.isMouse
         keyNames: keyCodeString
         keyboard: keyboardMain
-        // Each layout's page hears the editor only while it is in use: its
-        // macro numbers mean nothing to the other device.
+        // Only the layout in use hears the editor: macro numbers are per device.
         macroEditor: mainIten.isMouse ? null : macroEditor
         lang: keyboardMain.keyboardPageLang
         onOpenMacroEditor: mainIten.openDialog(macroEditor)
@@ -152,21 +129,13 @@ Item {
 
         EditorBox {
             objectName: "editorBox"
-            title: mainIten.mainLang[0]
-            macroText: mainIten.mainLang[1]
-            gunText: mainIten.mainLang[2]
+            texts: mainIten.mainLang
             gunShown: mainIten.isMouse && mainIten.isGun
             onOpenMacroEditor: mainIten.openDialog(macroEditor)
             onOpenGunEditor: mainIten.openDialog(gunControl)
         }
 
-        ReportRate {
-            id: reportRate
-            objectName: "reportRate"
-            visible: mainIten.isMouse
-            title: mainIten.mainLang[3]
-            z: 1
-        }
+        ReportRate { id: reportRate; objectName: "reportRate"; visible: mainIten.isMouse; title: mainIten.mainLang[3]; z: 1 }
 
         TextButton {
             objectName: "systemSettingButton"
@@ -206,10 +175,6 @@ Item {
 
     BottomBar {
         objectName: "bottomBar"
-        anchors.right: parent.right
-        anchors.rightMargin: 24
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 8
         visible: mainIten.started
         texts: mainIten.mainLang
         dirty: mainIten.anyDirty
@@ -262,11 +227,7 @@ Item {
             onActiveProfileReplaced: Screen.reloadActiveProfile()
         }
 
-        SystemSetting {
-            id: systemSetting
-            objectName: "systemSetting"
-            onInputFocused: mainIten.mainFocus()
-        }
+        SystemSetting { id: systemSetting; objectName: "systemSetting"; onInputFocused: mainIten.mainFocus() }
 
         BkLightEditor { id: bkLightEditor; objectName: "bkLightEditor"; lighting: kbLightControl }
 

@@ -223,3 +223,8 @@ void TracingBackend::close(HidHandle* handle)
     record(h->label, "close", 0, nullptr, 0);
     delete h;
 }
+
+bool TracingBackend::accessDenied(const QByteArray& path)
+{
+    return m_inner.accessDenied(path);
+}

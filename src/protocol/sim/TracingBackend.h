@@ -44,6 +44,7 @@ public:
     int read(HidHandle* handle, uchar* data, std::size_t length) override;
     int readTimeout(HidHandle* handle, uchar* data, std::size_t length, int timeoutMs) override;
     void close(HidHandle* handle) override;
+    bool accessDenied(const QByteArray& path) override;
 
     // One trace line; exposed for tools that replay or compare traces.
     static QString formatLine(qint64 t, const QString& dev, const QString& iface, const QString& op, int rc,

@@ -13,6 +13,10 @@ Row {
     signal resetClicked()
     signal saveClicked()
 
+    anchors.right: parent.right
+    anchors.rightMargin: 24
+    anchors.bottom: parent.bottom
+    anchors.bottomMargin: 8
     spacing: 16
 
     TextButton {

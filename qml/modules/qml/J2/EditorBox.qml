@@ -7,12 +7,13 @@ Panel {
     id: root
 
     property bool gunShown: false
-    property string macroText: ""
-    property string gunText: ""
+    // The main screen's texts: heading, macro editor and gun editor are 0 to 2.
+    property var texts: []
 
     signal openMacroEditor()
     signal openGunEditor()
 
+    title: texts[0] || ""
     height: gunShown ? 100 : 76
 
     TextButton {
@@ -20,7 +21,7 @@ Panel {
         x: 12
         y: 40
         width: 208
-        textValue: root.macroText
+        textValue: root.texts[1] || ""
         onClicked: root.openMacroEditor()
     }
 
@@ -30,7 +31,7 @@ Panel {
         y: 68
         width: 208
         visible: root.gunShown
-        textValue: root.gunText
+        textValue: root.texts[2] || ""
         onClicked: root.openGunEditor()
     }
 }

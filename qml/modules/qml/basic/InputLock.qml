@@ -20,6 +20,13 @@ Item {
         ui_View.setEnabled(false)
     }
 
+    function setHeld(held) {
+        if (held)
+            hold()
+        else
+            release()
+    }
+
     function release() {
         ui_View.setEnabled(true)
         busy = false

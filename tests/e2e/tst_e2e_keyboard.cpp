@@ -1,0 +1,232 @@
+#include "E2eProgram.h"
+#include "app/Widget.h"
+#include "view/KeyAssignment.h"
+#include "view/myQQuickView.h"
+
+#include <QSettings>
+#include <QTest>
+
+#include <linux/input-event-codes.h>
+
+// The keyboard pages on the whole program: what the user sets on the keyboard
+// picture reaches the keyboard and the profile file on Save.
+class TestE2eKeyboard : public QObject
+{
+    Q_OBJECT
+
+    static constexpr int kKeys = 126;
+    static constexpr int kRow = 24;
+    static constexpr int kSlideMs = 200;
+
+    // The factory's four bytes per key, as the keyboard's table holds them.
+    static QByteArray factoryTable(const QString& root)
+    {
+        const QSettings factory(root + QStringLiteral("/modules/setting/pD.bin"), QSettings::IniFormat);
+        QByteArray table(512, '\0');
+        for (int i = 0; i < kKeys; ++i) {
+            const QStringList fn = factory.value(QStringLiteral("keyboardFunctionData/%1").arg(i)).toStringList();
+            for (int b = 0; b < 4; ++b)
+                table[4 * i + b] = char(fn.size() == 4 ? fn[b].toInt() : (b == 2 ? i + 5 : 0));
+        }
+        return table;
+    }
+
+    // Picture `p` of the factory profile, four bytes per key.
+    static QByteArray factoryPicture(const QString& root, int p)
+    {
+        const QSettings factory(root + QStringLiteral("/modules/setting/pD.bin"), QSettings::IniFormat);
+        QByteArray picture(512, '\0');
+        for (int i = 0; i < kKeys; ++i) {
+            const QStringList colours = factory.value(QStringLiteral("keyboardLEDData/%1").arg(i)).toStringList();
+            if (p < colours.size())
+                picture.replace(4 * i, 4, QByteArray::fromHex(colours[p].toLatin1()));
+        }
+        return picture;
+    }
+
+    static void setEntry(QByteArray& bytes, int key, const char* hex)
+    {
+        bytes.replace(4 * key, 4, QByteArray::fromHex(hex));
+    }
+
+    // Opens a drop-down and waits until it has slid open.
+    static void open(E2eProgram& app, QQuickItem* dropDown)
+    {
+        app.click(dropDown);
+        app.advance(kSlideMs);
+        QVERIFY(app.settle());
+    }
+
+    // Row `row` of an open drop-down list under `list`.
+    static QPointF listRow(QQuickItem* list, int row)
+    {
+        return QPointF(list->width() / 2, list->height() + kRow * row + kRow / 2);
+    }
+
+    // Cell `index` of an open six-column grid under `grid`.
+    static QPointF gridCell(QQuickItem* grid, int index)
+    {
+        return QPointF(grid->width() * (index % 6) + grid->width() / 2,
+                       grid->height() + kRow * (index / 6) + kRow / 2);
+    }
+
+    // The command blocks sent to the keyboard since `mark` that start with `opcode`.
+    static QList<QByteArray> commands(E2eProgram& app, char opcode, int mark)
+    {
+        QList<QByteArray> found;
+        for (const QByteArray& report : app.traceBytes(QStringLiteral("keyboard"), QStringLiteral("send-feature"), mark)) {
+            if (report.size() >= 9 && report[1] == opcode)
+                found.append(report.mid(1, 8));
+        }
+        return found;
+    }
+
+private Q_SLOTS:
+    void functionsPicturesAndEffectReachTheKeyboardOnSave()
+    {
+        E2eProgram app;
+        QVERIFY(app.start(E2eProgram::Options::keyboardOnly()));
+        // A macro to bind; the macro editor lists it from the next start on.
+        app.view().createMacroIni(QStringLiteral("Jump"), 0);
+        app.view().saveMacroIni(QStringLiteral("Jump"), {QStringLiteral("1,A"), QStringLiteral("2,A")}, 1);
+        app.view().updataNameList(0, {QStringLiteral("Jump")});
+        QVERIFY(app.restart());
+        QVERIFY(app.isShown(QStringLiteral("keyboardMain")));
+
+        // Q (matrix index 9) becomes Z, captured from the keyboard.
+        app.click(QStringLiteral("key201"));
+        app.click(QStringLiteral("keyValueBox"));
+        app.keyTap(KEY_Z);
+        QVERIFY(app.settle());
+        // W (15) becomes Mute, the fifth cell of the multimedia grid.
+        app.click(QStringLiteral("key202"));
+        QQuickItem* grid = app.item(QStringLiteral("mediaGrid"));
+        open(app, grid);
+        app.click(grid, gridCell(grid, 4));
+        QVERIFY(app.settle());
+        // E (21) runs the macro, which goes to the keyboard at once as macro 0.
+        app.click(QStringLiteral("key203"));
+        QQuickItem* macros = app.item(QStringLiteral("kbMacroList"));
+        open(app, macros);
+        const int bound = app.mark();
+        app.click(macros, listRow(macros, 0));
+        // A list reports its choice when it has finished closing.
+        app.advance(kSlideMs);
+        QVERIFY(app.settle());
+        QCOMPARE(commands(app, 0x11, bound).size(), 1);
+        QCOMPARE(commands(app, 0x11, bound).first().left(4).toHex(' '), QByteArray("11 00 00 03"));
+        QCOMPARE(app.payloadAfter(QStringLiteral("keyboard"), QByteArray::fromHex("11000003"), bound).size(), 192);
+
+        // Colour view: A (8) red in picture 1, S (14) dark there; then in
+        // picture 3 the hue knob gives S and D (20) green-cyan.
+        app.click(QStringLiteral("kbViewTab1"));
+        app.click(QStringLiteral("key301"));
+        app.rightClick(QStringLiteral("key302"));
+        app.click(QStringLiteral("kbPicture2"));
+        QQuickItem* hueBar = app.item(QStringLiteral("kbHueBar"));
+        app.drag(app.item(QStringLiteral("hueKnob"), hueBar), QPoint(75, 0));
+        QVERIFY(app.settle());
+        app.click(QStringLiteral("key303"));
+
+        // Lighting: breathing; choosing it puts speed and brightness on their last step.
+        QQuickItem* effects = app.item(QStringLiteral("kbEffectList"));
+        open(app, effects);
+        app.click(effects, listRow(effects, 1));
+        // A list reports its choice when it has finished closing.
+        app.advance(kSlideMs);
+        QVERIFY(app.settle());
+
+        const int saved = app.mark();
+        app.click(QStringLiteral("saveButton"));
+        QVERIFY(app.settle());
+        const QString keyboard = QStringLiteral("keyboard");
+
+        QByteArray table = factoryTable(app.dataRoot());
+        setEntry(table, 9, "00001d00");
+        setEntry(table, 15, "0300e200");
+        setEntry(table, 21, "04010000");
+        if (KeyAssignment::keyboardLayoutFlag()) {
+            table.replace(16, 4, table.mid(20, 4));
+            table.replace(96, 4, table.mid(72, 4));
+            table.replace(240, 4, table.mid(288, 4));
+        }
+        QCOMPARE(app.payloadAfter(keyboard, QByteArray::fromHex("0d000008"), saved).toHex(' '), table.toHex(' '));
+
+        // Both painted pictures, the one shown last.
+        const QList<QByteArray> pictures = commands(app, 0x12, saved);
+        QCOMPARE(pictures.size(), 2);
+        QCOMPARE(pictures[0].left(4).toHex(' '), QByteArray("12 00 00 08"));
+        QCOMPARE(pictures[1].left(4).toHex(' '), QByteArray("12 00 02 08"));
+        QByteArray first = factoryPicture(app.dataRoot(), 0);
+        setEntry(first, 8, "00ff0000");
+        setEntry(first, 14, "00000000");
+        QCOMPARE(app.payloadAfter(keyboard, QByteArray::fromHex("12000008"), saved).toHex(' '), first.toHex(' '));
+        QByteArray third = factoryPicture(app.dataRoot(), 2);
+        setEntry(third, 14, "0000ff88");
+        setEntry(third, 20, "0000ff88");
+        QCOMPARE(app.payloadAfter(keyboard, QByteArray::fromHex("12000208"), saved).toHex(' '), third.toHex(' '));
+
+        // Breathing is the keyboard's effect 2, speed step 4 its 1, brightness step 4
+        // its 50; the factory's colour choice, block 8 (own colours), is 8.
+        const QList<QByteArray> effect = commands(app, 0x08, saved);
+        QVERIFY(!effect.isEmpty());
+        QCOMPARE(effect.first().toHex(' '), QByteArray("08 00 02 01 32 08 00 ba"));
+
+        QCOMPARE(app.profileValue(0, QStringLiteral("keyboardFunctionData/9")).toStringList(),
+                 QStringList({"0", "0", "29", "0"}));
+        QCOMPARE(app.profileValue(0, QStringLiteral("keyboardFunctionData/15")).toStringList(),
+                 QStringList({"3", "0", "226", "0"}));
+        QCOMPARE(app.profileValue(0, QStringLiteral("keyboardFunctionData/21")).toStringList(),
+                 QStringList({"4", "1", "0", "0"}));
+        QCOMPARE(app.profileValue(0, QStringLiteral("keyboardMacroKey/0")).toString(), QStringLiteral("Jump"));
+        const QStringList a = app.profileValue(0, QStringLiteral("keyboardLEDData/8")).toStringList();
+        const QStringList s = app.profileValue(0, QStringLiteral("keyboardLEDData/14")).toStringList();
+        const QStringList d = app.profileValue(0, QStringLiteral("keyboardLEDData/20")).toStringList();
+        QCOMPARE(a.size(), 5);
+        QCOMPARE(a[0], QStringLiteral("00ff0000"));
+        QCOMPARE(s.value(0), QStringLiteral("00000000"));
+        QCOMPARE(s.value(2), QStringLiteral("0000ff88"));
+        QCOMPARE(d.value(2), QStringLiteral("0000ff88"));
+        QCOMPARE(app.profileValue(0, QStringLiteral("keyboard/lightValue")).toStringList(),
+                 QStringList({"1", "4", "4", "7"}));
+
+        // A new program shows what was stored.
+        QVERIFY(app.restart());
+        app.click(QStringLiteral("key203"));
+        QCOMPARE(app.item(QStringLiteral("kbInfoFunction"))->property("text").toString(), QStringLiteral("Macro"));
+    }
+
+    void aKeyboardPluggedInAgainShowsNoEarlierChoice()
+    {
+        E2eProgram app;
+        QVERIFY(app.start(E2eProgram::Options::keyboardOnly()));
+        app.click(QStringLiteral("key201"));
+        QQuickItem* grid = app.item(QStringLiteral("mediaGrid"));
+        open(app, grid);
+        app.click(grid, gridCell(grid, 1));
+        QVERIFY(app.settle());
+        QVERIFY(!grid->property("textValue").toString().isEmpty());
+        QQuickItem* setting = app.item(QStringLiteral("kbKeySetting"));
+        app.click(QStringLiteral("keyValueBox"));
+        QVERIFY(setting->property("isKeyInput").toBool());
+        const QString waiting = setting->property("keyValueText").toString();
+
+        // Each change as the kernel announces it; the screens stay locked while
+        // no device is served.
+        app.sim().unplug(SimulatedHid::Device::Keyboard);
+        app.host().deviceChangeNotified();
+        app.advance(3000);
+        app.sim().plug(SimulatedHid::Device::Keyboard);
+        app.host().deviceChangeNotified();
+        // In one stretch: the detection timer is due only after its whole interval.
+        app.advance(3000);
+        QVERIFY(app.settle());
+        QVERIFY(app.isShown(QStringLiteral("keyboardMain")));
+        QVERIFY(!setting->property("isKeyInput").toBool());
+        QCOMPARE(setting->property("keyValueText").toString(), waiting);
+        QCOMPARE(grid->property("textValue").toString(), QString());
+    }
+};
+
+QTEST_MAIN(TestE2eKeyboard)
+#include "tst_e2e_keyboard.moc"

@@ -1,0 +1,236 @@
+#include "E2eProgram.h"
+
+#include <QTest>
+
+#include <cmath>
+
+#include <linux/input-event-codes.h>
+
+// The mouse page over the simulator: functions given to the buttons through
+// the assignment dialog's own controls reach the mouse on Save, and guns bound
+// in the gun editor reach it when the editor closes.
+class TestE2eMousePage : public QObject
+{
+    Q_OBJECT
+
+    // Longer than any drop-down's slide, which settle() does not wait for.
+    static constexpr int kSlideMs = 250;
+
+    E2eProgram* m_app = nullptr;
+    QQuickItem* m_dialog = nullptr;
+
+    void openButton(int button)
+    {
+        m_app->click(QStringLiteral("mouseLabel%1").arg(button));
+        m_dialog = m_app->item(QStringLiteral("keyAssigment"));
+        QVERIFY(m_dialog && m_dialog->isVisible());
+    }
+
+    // Drags the dialog's scroll bar until the named section is at the top, or
+    // as near as the content allows.
+    QQuickItem* scrollTo(const QString& sectionName)
+    {
+        QQuickItem* area = m_app->item(QStringLiteral("assignSections"), m_dialog);
+        QQuickItem* section = m_app->item(sectionName, m_dialog);
+        QQuickItem* bar = m_app->item(QStringLiteral("scrollBar"), area);
+        if (!area || !section || !bar)
+            return nullptr;
+        const qreal maxY = area->property("maxContentY").toReal();
+        const qreal travel = area->height() - bar->height();
+        const qreal wanted = travel * std::min<qreal>(1.0, section->y() / maxY);
+        m_app->drag(bar, QPoint(0, qRound(wanted - bar->y())));
+        return section;
+    }
+
+    void clickIn(const QString& sectionName, const QString& control)
+    {
+        QQuickItem* section = scrollTo(sectionName);
+        QVERIFY(section);
+        m_app->click(m_app->item(control, section));
+        QVERIFY(m_app->settle());
+    }
+
+    // Opens a section's grid and clicks cell `cell` (six to a row, each as wide as the field).
+    void chooseCell(const QString& sectionName, int cell)
+    {
+        QQuickItem* section = scrollTo(sectionName);
+        QVERIFY(section);
+        QQuickItem* grid = m_app->item(sectionName + QStringLiteral("Grid"), section);
+        QVERIFY(grid);
+        m_app->click(grid);
+        m_app->advance(kSlideMs);
+        m_app->click(grid, QPointF(grid->width() * (cell % 6 + 0.5), grid->height() * (cell / 6 + 1.5)));
+        m_app->advance(kSlideMs);
+    }
+
+    void closeDialog()
+    {
+        m_app->click(m_app->item(QStringLiteral("dialogClose"), m_dialog));
+        QVERIFY(m_app->settle());
+        QVERIFY(!m_dialog->isVisible());
+    }
+
+    // Save, and the 16 four-byte entries of key layer 1 that it sent.
+    QByteArray saveAndTakeLayer1()
+    {
+        const int mark = m_app->mark();
+        m_app->click(QStringLiteral("saveButton"));
+        if (!m_app->settle())
+            return {};
+        return m_app->payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d01"), mark);
+    }
+
+    static QByteArray entry(const QByteArray& layer, int button) { return layer.mid(4 * button, 4).toHex(' '); }
+
+private Q_SLOTS:
+    void everyClassReachesTheMouseOnSave()
+    {
+        E2eProgram app;
+        m_app = &app;
+        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
+
+        openButton(1);
+        clickIn(QStringLiteral("mouseSection"), QStringLiteral("mouseSectionRadio1"));
+        closeDialog();
+
+        openButton(2);
+        clickIn(QStringLiteral("fireSection"), QStringLiteral("fireKeyBox"));
+        app.keyTap(KEY_A);
+        QVERIFY(app.settle());
+        closeDialog();
+
+        openButton(3);
+        clickIn(QStringLiteral("groupSection"), QStringLiteral("comboBox"));
+        app.keyPress(KEY_LEFTCTRL);
+        app.keyTap(KEY_C);
+        app.keyRelease(KEY_LEFTCTRL);
+        app.keyTap(KEY_V);
+        app.keyTap(KEY_B);
+        QVERIFY(app.settle());
+        clickIn(QStringLiteral("groupSection"), QStringLiteral("comboConfirm"));
+        closeDialog();
+
+        openButton(4);
+        chooseCell(QStringLiteral("mediaSection"), 4);
+        closeDialog();
+
+        // A new macro from the editor the dialog opens, chosen in the macro list.
+        openButton(5);
+        clickIn(QStringLiteral("macroSection"), QStringLiteral("assignMacroEditor"));
+        QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
+        QVERIFY(editor && editor->isVisible());
+        app.click(app.item(QStringLiteral("macroNew"), editor));
+        QVERIFY(app.settle());
+        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        QVERIFY(app.settle());
+        clickIn(QStringLiteral("macroSection"), QStringLiteral("macroRunMode2"));
+        clickIn(QStringLiteral("macroSection"), QStringLiteral("assignMacroList"));
+        app.advance(kSlideMs);
+        QQuickItem* list = app.item(QStringLiteral("assignMacroList"), m_dialog);
+        app.click(list, QPointF(list->width() / 2, list->height() * 1.5));
+        app.advance(kSlideMs);
+        const QString macroName = list->property("textValue").toString();
+        QVERIFY(!macroName.isEmpty());
+        closeDialog();
+
+        openButton(6);
+        clickIn(QStringLiteral("dpiSection"), QStringLiteral("dpiSectionRadio3"));
+        closeDialog();
+
+        openButton(7);
+        chooseCell(QStringLiteral("windowsSection"), 3);
+        closeDialog();
+
+        QByteArray layer = saveAndTakeLayer1();
+        QVERIFY2(layer.size() >= 64, qPrintable(app.trace(QStringLiteral("mouse")).mid(-20).join('\n')));
+        QCOMPARE(entry(layer, 0), QByteArray("01 00 f0 00"));
+        QCOMPARE(entry(layer, 1), QByteArray("01 00 f2 00"));
+        QCOMPARE(entry(layer, 2), QByteArray("0a 04 0a 00"));
+        QCOMPARE(entry(layer, 3), QByteArray("00 01 06 19"));
+        QCOMPARE(entry(layer, 4), QByteArray("03 00 e2 00"));
+        QCOMPARE(entry(layer, 5), QByteArray("09 02 06 00"));
+        QCOMPARE(entry(layer, 6), QByteArray("0b 00 01 01"));
+        QCOMPARE(entry(layer, 7), QByteArray("00 04 2c 1b"));
+        // The two fixed entries no control shows are stored as they were and
+        // reach the mouse as "no function" with their parameters.
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/14")).toStringList(),
+                 QStringList({"255", "0", "1", "0"}));
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/15")).toStringList(),
+                 QStringList({"255", "0", "2", "0"}));
+        QCOMPARE(entry(layer, 14), QByteArray("04 00 01 00"));
+        QCOMPARE(entry(layer, 15), QByteArray("04 00 02 00"));
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/3")).toStringList(),
+                 QStringList({"2", "1", "6", "25"}));
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/5")).toString(), macroName);
+
+        openButton(1);
+        chooseCell(QStringLiteral("shortcutSection"), 2);
+        closeDialog();
+        openButton(2);
+        clickIn(QStringLiteral("gunSection"), QStringLiteral("gunSectionRadio1"));
+        closeDialog();
+
+        const int mark = app.mark();
+        layer = saveAndTakeLayer1();
+        QVERIFY(layer.size() >= 64);
+        QCOMPARE(entry(layer, 1), QByteArray("00 00 e0 06"));
+        QCOMPARE(entry(layer, 3), QByteArray("00 01 06 19"));
+        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/2")).toStringList(),
+                 QStringList({"8", "0", "2", "0"}));
+        // Two gun layers: the button switches into layer 2, whose button 1 fires
+        // with the period of the gun bound to slot 1 (9 ms in the factory guns).
+        QCOMPARE(entry(layer, 2), QByteArray("08 00 01 00"));
+        const QByteArray layer2 = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d02"), mark);
+        QVERIFY(layer2.size() >= 64);
+        QCOMPARE(entry(layer2, 2), QByteArray("08 00 03 00"));
+        QCOMPARE(entry(layer2, 0), QByteArray("0b 00 09 00"));
+    }
+
+    void boundGunsReachTheMouseWhenTheEditorCloses()
+    {
+        E2eProgram app;
+        m_app = &app;
+        QVERIFY(app.start(E2eProgram::Options::mouseOnly(sim::MouseFamily::F553)));
+
+        app.click(QStringLiteral("gunEditorButton"));
+        QQuickItem* editor = app.item(QStringLiteral("gunControl"));
+        QVERIFY(editor && editor->isVisible());
+        QQuickItem* slotList = app.item(QStringLiteral("gunSlotList"), editor);
+        app.click(slotList);
+        app.advance(kSlideMs);
+        app.click(slotList, QPointF(slotList->width() / 2, slotList->height() * 2.5));
+        app.advance(kSlideMs);
+        // Gun 5 into slot 2, its pull dragged 40 pixels lower: 10 + 40 / 94 * 64, truncated.
+        app.click(app.item(QStringLiteral("gun4"), editor));
+        app.drag(app.item(QStringLiteral("gunDot"), editor), QPoint(0, 40));
+        QVERIFY(app.settle());
+
+        const int mark = app.mark();
+        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        QVERIFY(app.settle());
+        QVERIFY(!editor->isVisible());
+
+        // One gun-data command per slot: repeat count, x step, y step, slot index.
+        QStringList gunCommands;
+        for (const QByteArray& report : app.traceBytes(QStringLiteral("mouse"), QStringLiteral("send-feature"), mark)) {
+            if (report.size() > 6 && report[1] == 0x04)
+                gunCommands << report.mid(1, 6).toHex(' ');
+        }
+        QCOMPARE(gunCommands, QStringList({"04 00 00 00 05 00", "04 00 00 00 25 01", "04 00 00 00 08 02"}));
+        // The key matrix follows with the bound guns' periods.
+        QVERIFY(!app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("1201"), mark).isNull());
+
+        QVERIFY(app.fileText(QStringLiteral("modules/gun/gunData.bin")).contains(QLatin1String("4=UNP9, L-Click, 10, 0, 37, 0")));
+        QCOMPARE(app.globalValue(QStringLiteral("mouse/selectGun")).toStringList(), QStringList({"0", "4", "2"}));
+
+        // Closed again without a change, the editor sends nothing.
+        app.click(QStringLiteral("gunEditorButton"));
+        const int quiet = app.mark();
+        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        QVERIFY(app.settle());
+        QVERIFY(app.trace(QStringLiteral("mouse"), QStringLiteral("send-feature"), quiet).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestE2eMousePage)
+#include "tst_e2e_mousepage.moc"
