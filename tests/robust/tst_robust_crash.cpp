@@ -1,3 +1,5 @@
+#include "FileTree.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -8,31 +10,6 @@
 #include <QTest>
 
 namespace {
-
-using Files = QMap<QString, QByteArray>;
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// Every file under `root`, by relative path.
-Files snapshot(const QString& root)
-{
-    Files files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(base.relativeFilePath(path), f.readAll());
-    }
-    return files;
-}
 
 // A data root whose every file differs from every other, so any mix-up shows.
 Files prepare(const QString& root)

@@ -1,3 +1,5 @@
+#include "FileTree.h"
+
 #include "TestData.h"
 
 #include "FakeDialogs.h"
@@ -20,8 +22,6 @@
 
 namespace {
 
-using Files = QMap<QString, QByteArray>;
-
 // Values that broke readers before: counts and lengths beyond reason, numbers
 // that are not numbers, blobs where text belongs.
 const QByteArray kHostileValues[] = {
@@ -34,28 +34,6 @@ const QByteArray kHostileKeys[] = {
     "deviceCount", "total", "reportLength", "isEncode", "isGun", "isColorful", "is55328", "icType",
     "repeat", "0", "1", "type", "vid", "usage2",
 };
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-Files snapshot(const QString& root)
-{
-    Files files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(base.relativeFilePath(path), f.readAll());
-    }
-    return files;
-}
 
 QByteArray mutate(QByteArray bytes, QRandomGenerator& rng)
 {
