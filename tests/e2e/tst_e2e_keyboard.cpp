@@ -214,6 +214,9 @@ private Q_SLOTS:
         // Each change as the kernel announces it; the screens stay locked while
         // no device is served.
         app.sim().unplug(SimulatedHid::Device::Keyboard);
+        // The reader notices on its own thread, in real time; virtual time must
+        // not run ahead of it.
+        QTRY_VERIFY_WITH_TIMEOUT(!app.host().hid().isReaderRunning(), 2000);
         app.host().deviceChangeNotified();
         app.advance(3000);
         app.sim().plug(SimulatedHid::Device::Keyboard);
