@@ -48,15 +48,6 @@ private Q_SLOTS:
         QCOMPARE(data.first().at(1).toByteArray(), QByteArray("abc"));
     }
 
-    void identitiesDifferByExecutable()
-    {
-        SingleInstance a(QStringLiteral("copy-a"));
-        SingleInstance b(QStringLiteral("copy-b"));
-        QVERIFY(!a.isRunning());
-        QVERIFY(!b.isRunning());
-        QVERIFY(SingleInstance::defaultIdentity().startsWith(QStringLiteral("quorix-")));
-    }
-
     void oversizedOrBrokenFramesAreDropped()
     {
         SingleInstance first(QStringLiteral("guard"));
