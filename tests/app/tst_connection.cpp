@@ -99,8 +99,13 @@ class TestConnection : public QObject
     std::unique_ptr<TracingBackend> m_trace;
     std::unique_ptr<Host> m_host;
 
-    void makeHost()
+    // A host on the simulated devices, with those not wanted unplugged.
+    void makeHost(bool keyboard = true, bool mouse = true)
     {
+        if (!keyboard)
+            m_sim->unplug(SimulatedHid::Device::Keyboard);
+        if (!mouse)
+            m_sim->unplug(SimulatedHid::Device::Mouse);
         m_trace = std::make_unique<TracingBackend>(*m_sim, m_clock);
         m_host = std::make_unique<Host>();
         m_host->hid().setBackend(m_trace.get());
@@ -158,8 +163,7 @@ private Q_SLOTS:
 
     void withOnlyTheMouseTheMouseIsServed()
     {
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-        makeHost();
+        makeHost(false);
         m_host->checkDevice();
         QCOMPARE(m_host->hid().currentDevice(), 1);
         // The screens get the mouse's layout before they initialise.
@@ -173,9 +177,7 @@ private Q_SLOTS:
 
     void noDeviceHidesTheWindow()
     {
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-        m_sim->unplug(SimulatedHid::Device::Mouse);
-        makeHost();
+        makeHost(false, false);
         m_host->show();
         Widget::setDeviceConnected(true);
         QTest::ignoreMessage(QtDebugMsg, "Device DisConnect");
@@ -187,9 +189,7 @@ private Q_SLOTS:
 
     void aBurstOfNotificationsGivesOnePass()
     {
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-        m_sim->unplug(SimulatedHid::Device::Mouse);
-        makeHost();
+        makeHost(false, false);
         m_host->checkDevice();
         // A coarse timer fires up to 5 % early, inside the burst it waits out.
         QCOMPARE(m_host->checkTimer().timerType(), Qt::PreciseTimer);
@@ -217,8 +217,7 @@ private Q_SLOTS:
         QSettings list(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
         list.setValue(QStringLiteral("0/usagePage2"), QStringLiteral("fff0"));
         list.sync();
-        m_sim->unplug(SimulatedHid::Device::Mouse);
-        makeHost();
+        makeHost(true, false);
         m_host->checkDevice();
         QCOMPARE(m_host->hid().currentDevice(), 0);
         QVERIFY(!m_host->hid().isReaderRunning());
@@ -241,8 +240,7 @@ private Q_SLOTS:
     // reconnect, and the user is told once how to install the rule.
     void aDeviceThatCannotBeOpenedWaitsForTheNextChange()
     {
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-        makeHost();
+        makeHost(false);
         DenyingBackend deny(*m_trace);
         for (const HidInterfaceInfo& i : m_sim->enumerate(0x04d9, 0xa1ee))
             deny.denied.insert(i.path);
@@ -272,8 +270,7 @@ private Q_SLOTS:
     {
         // The 560 mouse's profile reads process events while they wait; a pass
         // due then must wait for the running one, not run inside it.
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-        makeHost();
+        makeHost(false);
         m_host->checkTimer().setInterval(0);
         m_host->checkTimer().start();
         m_host->checkDevice();
@@ -304,9 +301,7 @@ private Q_SLOTS:
             global.sync();
             m_sim = std::make_unique<SimulatedHid>(sim::MouseFamily::F553, &m_clock);
         }
-        if (!keyboard)
-            m_sim->unplug(SimulatedHid::Device::Keyboard);
-        makeHost();
+        makeHost(keyboard);
         m_host->checkDevice();
         QTEST(m_host->hid().currentDevice(), "served");
         m_host->view()->mouseReadKeyboardType();
@@ -341,8 +336,7 @@ private Q_SLOTS:
 
     void stageReportsReachTheScreensAndTheTray()
     {
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-        makeHost();
+        makeHost(false);
         m_host->checkDevice();
         m_host->balloons.clear();
         m_sim->injectEvent(SimulatedHid::Device::Mouse, QByteArray::fromHex("06070003"));

@@ -62,30 +62,23 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore().controllerType(), QStringLiteral("553"));
     }
 
-    // A one-element list is stored, and read back at once, as the text a restart reads.
+    // Lists, also of one element, are stored as plain text and read back as a restart reads them.
     void valuesBehaveAsIniStoresThem()
     {
         SettingsStore store;
         store.setDataList(QStringLiteral("list/one"), {QStringLiteral("a")});
         store.setDataList(QStringLiteral("list/two"), {1, 2});
-        store.setDataList(QStringLiteral("list/none"), {});
         store.setData(QStringLiteral("value/invalid"), QVariant());
-        store.setData(QStringLiteral("value/int"), 4);
         store.flush();
         QVERIFY(store.getDataList(QStringLiteral("list/one"), false).isEmpty());
-        SettingsStore again;
-        QVERIFY(again.getDataList(QStringLiteral("list/one"), false).isEmpty());
-        QCOMPARE(again.getData(QStringLiteral("list/one"), false).toString(), QStringLiteral("a"));
-        QCOMPARE(again.getDataList(QStringLiteral("list/two"), false),
-                 QVariantList({QStringLiteral("1"), QStringLiteral("2")}));
-        QVERIFY(!again.getData(QStringLiteral("list/none"), false).isValid());
-        QVERIFY(again.getDataList(QStringLiteral("list/none"), false).isEmpty());
-        QVERIFY(!again.getData(QStringLiteral("value/invalid"), false).isValid());
-        QCOMPARE(again.getData(QStringLiteral("value/int"), false), QVariant(QStringLiteral("4")));
         const QByteArray file = readFile(QStringLiteral("modules/setting/p1.bin"));
-        QVERIFY(file.contains("none=@Invalid()"));
         QVERIFY(file.contains("one=a\n"));
         QVERIFY(file.contains("two=1, 2\n"));
+        QVERIFY(file.contains("invalid=@Invalid()"));
+        SettingsStore again;
+        QCOMPARE(again.getData(QStringLiteral("list/one"), false).toString(), QStringLiteral("a"));
+        QCOMPARE(again.getDataList(QStringLiteral("list/two"), false), QVariantList({QStringLiteral("1"), QStringLiteral("2")}));
+        QVERIFY(!again.getData(QStringLiteral("value/invalid"), false).isValid());
     }
 
     void currentSlotRoutesReadsAndWrites()

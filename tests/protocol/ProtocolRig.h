@@ -90,12 +90,12 @@ QList<QByteArray> chunks(const QByteArray& payload, int reportLength);
 // The command report 0x00 c0..c6 c7, with c7 the block checksum.
 QByteArray commandReport(std::initializer_list<int> c);
 
-// Checks a settled command: the feature report, 128 ms, each of `reports`
+// Checks a command on the wire: the feature report, 128 ms, each of `reports`
 // (zero-padded to reportLength) as an output report followed by 120 ms, then
-// 128 ms and the close. Empty when the trace matches, else what differs.
+// 128 ms and the close. Without settling, the close follows the feature report
+// at once and the slot returns 8 ms later. Empty when the trace matches, else
+// what differs.
 QString checkSettledTrain(const ProtocolRig& rig, const QByteArray& feature, const QList<QByteArray>& reports,
-                          int reportLength);
-// Checks a quick command: one feature report, closed at once, 8 ms later the slot returns.
-QString checkQuickCommand(const ProtocolRig& rig, const QByteArray& feature);
+                          int reportLength, bool settled = true);
 // Runs `work` and returns the messages of `type` it logged, as "category|text".
 QStringList logged(QtMsgType type, const std::function<void()>& work);

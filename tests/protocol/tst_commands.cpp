@@ -130,8 +130,7 @@ private Q_SLOTS:
         auto rig = rigFor(kind);
         call(*rig);
         const int length = kind == Keyboard ? 64 : 32;
-        const QString msg = settled ? checkSettledTrain(*rig, feature, chunks(payload, length), length)
-                                    : checkQuickCommand(*rig, feature);
+        const QString msg = checkSettledTrain(*rig, feature, chunks(payload, length), length, settled);
         QVERIFY2(msg.isEmpty(), qPrintable(msg));
     }
 
