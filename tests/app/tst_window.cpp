@@ -104,32 +104,6 @@ private Q_SLOTS:
         QVERIFY(noTray.isMinimized());
     }
 
-    void aBrokenDeviceListLeavesATrayProgram_data()
-    {
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing") << false << QByteArray();
-        QTest::newRow("empty") << true << QByteArray();
-        QTest::newRow("garbled") << true << QByteArray::fromHex("01025b5b636f6d6d6f6e0a6e616d650a3dff0a");
-    }
-
-    void aBrokenDeviceListLeavesATrayProgram()
-    {
-        QFETCH(bool, present);
-        QFETCH(QByteArray, content);
-        QFile::remove(QStringLiteral("modules/setting/apConfig.bin"));
-        QFile f(QStringLiteral("modules/setting/apConfig.bin"));
-        QVERIFY(!present || (f.open(QIODevice::WriteOnly) && f.write(content) == content.size()));
-        f.close();
-        TrayHost host;
-        QVERIFY(host.windowTitle().isEmpty());
-        host.show();
-        host.checkDevice();
-        QVERIFY(host.hid().devices().isEmpty());
-        QVERIFY(!host.isVisible());
-        QVERIFY(host.trayIcon()->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable());
-    }
-
     void draggingMovesTheWindowByTheOffset()
     {
         TrayHost host;
