@@ -1,5 +1,5 @@
 #include "E2eProgram.h"
-#include "view/FileDialogs.h"
+#include "FakeDialogs.h"
 #include "view/myQQuickView.h"
 
 #include <QFile>
@@ -9,15 +9,6 @@
 #include <linux/input-event-codes.h>
 
 namespace {
-
-// Stands where the user picks a file: answers with the path set last.
-class PickedFile : public FileDialogs
-{
-public:
-    QString path;
-    QString openFileName(const QString&, const QString&) override { return path; }
-    QString saveFileName(const QString&, const QString&) override { return path; }
-};
 
 QByteArray bytesOf(const QString& path)
 {
@@ -29,12 +20,30 @@ QByteArray bytesOf(const QString& path)
 bool showsText(QQuickItem* under, const QString& text)
 {
     for (QQuickItem* item : under->childItems()) {
-        if (!item->isVisible())
-            continue;
-        if (item->property("text").toString() == text || showsText(item, text))
+        if (item->isVisible() && (item->property("text").toString() == text || showsText(item, text)))
             return true;
     }
     return false;
+}
+
+QQuickItem* openEditor(E2eProgram& app)
+{
+    app.click(QStringLiteral("macroEditorButton"));
+    QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
+    return editor && editor->isVisible() ? editor : nullptr;
+}
+
+QString macroFile(E2eProgram& app, const QString& name)
+{
+    return app.dataRoot() + QStringLiteral("/modules/macro/") + name + QStringLiteral(".bin");
+}
+
+// Right-clicks a row and picks entry `entry` of the menu it opens.
+void menuEntry(E2eProgram& app, QQuickItem* row, const QString& menu, int entry, QQuickItem* under)
+{
+    app.click(row, QPointF(40, 12), Qt::RightButton);
+    app.click(app.item(QStringLiteral("menuEntry%1").arg(entry), app.item(menu, under)));
+    QVERIFY(app.settle());
 }
 
 } // namespace
@@ -46,26 +55,12 @@ class TestE2eMacroProfile : public QObject
 {
     Q_OBJECT
 
-private:
-    QQuickItem* openEditor(E2eProgram& app)
-    {
-        app.click(QStringLiteral("macroEditorButton"));
-        QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
-        return editor && editor->isVisible() ? editor : nullptr;
-    }
-
-    QString macroFile(E2eProgram& app, const QString& name)
-    {
-        return app.dataRoot() + QStringLiteral("/modules/macro/") + name + QStringLiteral(".bin");
-    }
-
 private Q_SLOTS:
     void recordedMacroRunsOnAButtonAndFollowsItsRename()
     {
         E2eProgram app;
-        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse));
         constexpr int button = 3;
-
         QQuickItem* editor = openEditor(app);
         QVERIFY(editor);
         app.click(app.item(QStringLiteral("macroNew"), editor));
@@ -85,22 +80,19 @@ private Q_SLOTS:
         app.keyRelease(KEY_B);
         app.click(app.item(QStringLiteral("recordButton"), editor));
         QVERIFY(app.settle());
-        {
-            QSettings stored(macroFile(app, QStringLiteral("Macro_0")), QSettings::IniFormat);
-            QStringList actions;
-            for (int i = 0; i < stored.value(QStringLiteral("config/total")).toInt(); ++i)
-                actions << stored.value(QStringLiteral("macro/%1").arg(i)).toString();
-            QCOMPARE(actions, QStringList({"1,A", "0,1500", "2,A", "0,50", "1,B", "0,20", "2,B"}));
-        }
+        QSettings stored(macroFile(app, QStringLiteral("Macro_0")), QSettings::IniFormat);
+        QStringList actions;
+        for (int i = 0; i < stored.value(QStringLiteral("config/total")).toInt(); ++i)
+            actions << stored.value(QStringLiteral("macro/%1").arg(i)).toString();
+        QCOMPARE(actions, QStringList({"1,A", "0,1500", "2,A", "0,50", "1,B", "0,20", "2,B"}));
         app.click(app.item(QStringLiteral("dialogClose"), editor));
 
-        // Bound in the assignment dialog's macro section.
+        // Bound in the assignment dialog's macro section, scrolled into view.
         app.click(QStringLiteral("mouseLabel%1").arg(button));
         QQuickItem* dialog = app.item(QStringLiteral("keyAssigment"));
         QVERIFY(dialog && dialog->isVisible());
         QQuickItem* section = app.item(QStringLiteral("macroSection"), dialog);
         QVERIFY(section);
-        // The sections scroll; the wheel would bring the macro section into view.
         QVERIFY(QMetaObject::invokeMethod(app.item(QStringLiteral("assignSections"), dialog), "scrollTo",
                                           Q_ARG(QVariant, section->y())));
         QVERIFY(app.settle());
@@ -120,7 +112,8 @@ private Q_SLOTS:
         const QByteArray payload = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0f04"), bound);
         QVERIFY2(!payload.isEmpty(), qPrintable(app.trace(QStringLiteral("mouse"), QString(), bound).join('\n')));
         QCOMPARE(payload.left(16).toHex(' '), QByteArray("00 01 7f 04 00 96 85 04 02 05 81 05 00 00 00 00"));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/%1").arg(button)).toString(), QStringLiteral("Macro_0"));
+        const QString bindingKey = QStringLiteral("mouseMacroKey/%1").arg(button);
+        QCOMPARE(app.profileValue(0, bindingKey).toString(), QStringLiteral("Macro_0"));
 
         const int saved = app.mark();
         app.click(QStringLiteral("saveButton"));
@@ -130,8 +123,7 @@ private Q_SLOTS:
         // The device's macro function, run once per press, macro number button + 1.
         QCOMPARE(layer.mid(4 * button, 4).toHex(' '), QByteArray("09 00 04 00"));
 
-        // Renamed in place: the button list and the stored binding follow, and
-        // nothing is left for Save.
+        // Renamed in place: the button list and the stored binding follow, and nothing is left for Save.
         editor = openEditor(app);
         QVERIFY(editor);
         app.doubleClick(app.item(QStringLiteral("macroName0"), editor));
@@ -143,7 +135,7 @@ private Q_SLOTS:
         QVERIFY(app.settle());
         QVERIFY(QFile::exists(macroFile(app, QStringLiteral("Jump"))));
         QVERIFY(!QFile::exists(macroFile(app, QStringLiteral("Macro_0"))));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/%1").arg(button)).toString(), QStringLiteral("Jump"));
+        QCOMPARE(app.profileValue(0, bindingKey).toString(), QStringLiteral("Jump"));
         QQuickItem* keyMatrix = app.item(QStringLiteral("keyMatrix"));
         QVERIFY(showsText(keyMatrix, QStringLiteral("Jump")));
         QVERIFY(!keyMatrix->property("isSave").toBool());
@@ -152,25 +144,24 @@ private Q_SLOTS:
     void profileAndMacroGoOutAndComeBackAsTheSameFiles()
     {
         E2eProgram app;
-        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
-        PickedFile picked;
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse));
+        FakeDialogs picked;
         app.view().setFileDialogs(&picked);
         QTemporaryDir outside;
+        const QString setting = app.dataRoot() + QStringLiteral("/modules/setting/");
 
         // Export of the first profile, import as a new one.
         app.click(QStringLiteral("configButton"));
         QQuickItem* profiles = app.item(QStringLiteral("profilePage"));
         QVERIFY(profiles && profiles->isVisible());
-        picked.path = outside.filePath(QStringLiteral("standard.pf"));
-        app.click(app.item(QStringLiteral("profileRow0"), profiles), QPointF(40, 12), Qt::RightButton);
-        app.click(app.item(QStringLiteral("menuEntry1"), app.item(QStringLiteral("profileRowMenu"), profiles)));
-        QVERIFY(app.settle());
-        const QByteArray exported = bytesOf(picked.path);
+        picked.answer = outside.filePath(QStringLiteral("standard.pf"));
+        menuEntry(app, app.item(QStringLiteral("profileRow0"), profiles), QStringLiteral("profileRowMenu"), 1, profiles);
+        const QByteArray exported = bytesOf(picked.answer);
         QVERIFY(!exported.isEmpty());
-        QCOMPARE(exported, bytesOf(app.dataRoot() + QStringLiteral("/modules/setting/p1.bin")));
+        QCOMPARE(exported, bytesOf(setting + QStringLiteral("p1.bin")));
         app.click(app.item(QStringLiteral("profileImport"), profiles));
         QVERIFY(app.settle());
-        QCOMPARE(bytesOf(app.dataRoot() + QStringLiteral("/modules/setting/p2.bin")), exported);
+        QCOMPARE(bytesOf(setting + QStringLiteral("p2.bin")), exported);
         QVERIFY(app.fileText(QStringLiteral("modules/setting/name.bin")).contains(QLatin1String("profile_01")));
         app.click(app.item(QStringLiteral("dialogClose"), profiles));
 
@@ -182,17 +173,13 @@ private Q_SLOTS:
         app.keyTap(KEY_Q);
         app.click(app.item(QStringLiteral("recordButton"), editor));
         QVERIFY(app.settle());
-        picked.path = outside.filePath(QStringLiteral("q.mc"));
-        app.click(app.item(QStringLiteral("macroName0"), editor), QPointF(40, 12), Qt::RightButton);
-        QQuickItem* menu = app.item(QStringLiteral("macroNameMenu"), editor);
-        app.click(app.item(QStringLiteral("menuEntry2"), menu));
-        QVERIFY(app.settle());
-        const QByteArray macro = bytesOf(picked.path);
+        picked.answer = outside.filePath(QStringLiteral("q.mc"));
+        QQuickItem* name = app.item(QStringLiteral("macroName0"), editor);
+        menuEntry(app, name, QStringLiteral("macroNameMenu"), 2, editor);
+        const QByteArray macro = bytesOf(picked.answer);
         QVERIFY(macro.contains("1,Q"));
         QCOMPARE(macro, bytesOf(macroFile(app, QStringLiteral("Macro_0"))));
-        app.click(app.item(QStringLiteral("macroName0"), editor), QPointF(40, 12), Qt::RightButton);
-        app.click(app.item(QStringLiteral("menuEntry1"), menu));
-        QVERIFY(app.settle());
+        menuEntry(app, name, QStringLiteral("macroNameMenu"), 1, editor);
         QCOMPARE(bytesOf(macroFile(app, QStringLiteral("Macro_1"))), macro);
         QCOMPARE(app.view().getNameList(0), QVariantList({"Macro_1", "Macro_0"}));
     }
