@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +61,14 @@ class TestQuorixctl : public QObject
                 p.readAllStandardError()};
     }
 
+    // Arguments apart by spaces; "TRACE" stands for the trace file.
+    Run ctl(const QString& args, const QByteArray& input = QByteArray(), const QString& workdir = QString())
+    {
+        QStringList list = args.split(QLatin1Char(' '));
+        list.replaceInStrings(QRegularExpression(QStringLiteral("^TRACE$")), tracePath());
+        return ctl(list, input, workdir);
+    }
+
     QString tracePath() const { return m_tmp.filePath(QStringLiteral("trace.jsonl")); }
     QString settingFile(const char* name) const { return m_root->file(QStringLiteral("modules/setting/") + QLatin1String(name)); }
 
@@ -96,7 +105,7 @@ private Q_SLOTS:
 
     void devicesAndSlots()
     {
-        Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("devices")});
+        Run r = ctl("--simulate=mouse devices");
         QCOMPARE(r.code, 0);
         const QJsonArray list = QJsonDocument::fromJson(r.out).array();
         QCOMPARE(list.size(), 2);
@@ -104,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(list[1].toObject().value(QStringLiteral("pid")).toString(), QStringLiteral("a1ee"));
         QVERIFY(!list[1].toObject().value(QStringLiteral("path2")).toString().isEmpty());
 
-        r = ctl({QStringLiteral("--simulate"), QStringLiteral("slots")});
+        r = ctl("--simulate slots");
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains("QVariant ui_View.getData(QVariant key, bool isRecovery)"));
         QVERIFY(r.out.contains("void hid.hid553_12H_SetKeyMatrix(uchar* src64, uchar indexAddOne)"));
@@ -112,9 +121,7 @@ private Q_SLOTS:
 
     void callPutsTheCommandOnTheWireWithItsPause()
     {
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--device"),
-                           QStringLiteral("1"), QStringLiteral("--trace"), tracePath(), QStringLiteral("call"),
-                           QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("2")});
+        const Run r = ctl("--simulate --virtual-time --device 1 --trace TRACE call hid.hid553_01H_SetReportRate 2");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QByteArray("null\n"));
         const QList<QJsonObject> sent = traced(QStringLiteral("send-feature"));
@@ -134,8 +141,7 @@ private Q_SLOTS:
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("hid.hid553_01H_SetReportRate 2\n");
         script.close();
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--trace"),
-                           QStringLiteral("trace.jsonl"), QStringLiteral("script"), QStringLiteral("calls.txt")},
+        const Run r = ctl("--simulate --virtual-time --trace trace.jsonl script calls.txt",
                           QByteArray(), m_tmp.path());
         QCOMPARE(r.code, 0);
         QCOMPARE(traced(QStringLiteral("send-feature")).size(), 1);
@@ -143,8 +149,7 @@ private Q_SLOTS:
 
     void scriptRunsEveryLineInOneProcess()
     {
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("script"),
-                           QStringLiteral("-")},
+        const Run r = ctl("--simulate --virtual-time script -",
                           "# settings and a checksum\n"
                           "ui_View.setData \"test/key\" [1, 2, 3]\n"
                           "ui_View.getDataList \"test/key\" false\n"
@@ -153,10 +158,7 @@ private Q_SLOTS:
         QCOMPARE(r.out, QByteArray("null\n[\"1\",\"2\",\"3\"]\n{\"out\":[[1,2,0,0,0,0,0,0]],\"result\":252}\n"));
 
         // Reference parameters print after the result.
-        const Run opt = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--device"),
-                             QStringLiteral("1"), QStringLiteral("--mouse-family"), QStringLiteral("553"),
-                             QStringLiteral("call"), QStringLiteral("hid.hid553_83H_GetKeyboardoption"),
-                             QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
+        const Run opt = ctl("--simulate --virtual-time --device 1 --mouse-family 553 call hid.hid553_83H_GetKeyboardoption 9 9 9 9");
         QCOMPARE(opt.code, 0);
         const QList<QByteArray> lines = opt.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
@@ -166,7 +168,7 @@ private Q_SLOTS:
 
     void monitorFollowsTheSimulator()
     {
-        const Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("monitor")}, "dpi-button\n");
+        const Run r = ctl("--simulate=mouse monitor", "dpi-button\n");
         QCOMPARE(r.code, 0);
         const QList<QByteArray> lines = r.out.trimmed().split('\n');
         QVERIFY2(!lines.isEmpty(), r.err.constData());
@@ -178,9 +180,7 @@ private Q_SLOTS:
 
     void applyProfileSendsWhatAProfileChangeSends()
     {
-        Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("--virtual-time"), QStringLiteral("--mouse-family"),
-                     QStringLiteral("560"), QStringLiteral("--trace"), tracePath(), QStringLiteral("apply-profile"),
-                     QStringLiteral("1")});
+        Run r = ctl("--simulate=mouse --virtual-time --mouse-family 560 --trace TRACE apply-profile 1");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QByteArray("{\"device\":1,\"profile\":1}\n"));
         // Key matrix, report rate (one index with gun layers), DPI in blocks 1-4,
@@ -190,8 +190,7 @@ private Q_SLOTS:
         QCOMPARE(QSettings(settingFile("apConfig.bin"), QSettings::IniFormat).value(QStringLiteral("mouse/profileNo")).toInt(), 1);
 
         QFile::remove(tracePath());
-        r = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"), QStringLiteral("--trace"),
-                 tracePath(), QStringLiteral("apply-profile"), QStringLiteral("2")});
+        r = ctl("--simulate=keyboard --virtual-time --trace TRACE apply-profile 2");
         QCOMPARE(r.code, 0);
         // Key functions, the first lighting picture, the effect and the seven colours.
         QCOMPARE(opcodes().join(','), QStringLiteral("0d 00,12 00,08 00,14 00,14 00,14 00,14 00,14 00,14 00,14 00"));
@@ -200,23 +199,20 @@ private Q_SLOTS:
     // Exit 0 with nothing sent made a failed login-time restore look fine.
     void aMissingDeviceOrAFailedTransferIsAFailure()
     {
-        const Run none = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("--device"), QStringLiteral("0"),
-                              QStringLiteral("call"), QStringLiteral("hid.hidARM_13H_RecoveryData")});
+        const Run none = ctl("--simulate=mouse --device 0 call hid.hidARM_13H_RecoveryData");
         QCOMPARE(none.code, 1);
         QCOMPARE(none.err.count('\n'), 1);
-        const Run warn = ctl({QStringLiteral("warn"), QStringLiteral("hello")});
+        const Run warn = ctl("warn hello");
         QCOMPARE(warn.code, 1);
         QVERIFY(warn.err.startsWith("quorixctl: "));
 
         QSettings(settingFile("apConfig.bin"), QSettings::IniFormat).setValue(QStringLiteral("0/reportLength"), 0);
-        const Run r = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"),
-                           QStringLiteral("apply-profile"), QStringLiteral("1")});
+        const Run r = ctl("--simulate=keyboard --virtual-time apply-profile 1");
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.isEmpty());
         const QByteArray reason = r.err.trimmed().split('\n').last();
         QVERIFY2(reason.startsWith("quorixctl: ") && reason.contains("failed"), r.err.constData());
-        const Run call = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"), QStringLiteral("call"),
-                              QStringLiteral("hid.keyboard_0DH_SetKeyMatrix"), QStringLiteral("[1,2,3]")});
+        const Run call = ctl("--simulate=keyboard --virtual-time call hid.keyboard_0DH_SetKeyMatrix [1,2,3]");
         QCOMPARE(call.code, 1);
     }
 
@@ -261,40 +257,35 @@ private Q_SLOTS:
 
     void usageErrors_data()
     {
-        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("message");
-        const QString sim = QStringLiteral("--simulate");
-        const QString call = QStringLiteral("call");
-        const QString rate = QStringLiteral("hid.hid553_01H_SetReportRate");
-        QTest::newRow("no command") << QStringList{sim} << "";
-        QTest::newRow("unknown command") << QStringList{sim, QStringLiteral("frobnicate")} << "";
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), QStringLiteral("devices")} << "";
-        QTest::newRow("unknown object") << QStringList{sim, call, QStringLiteral("gui.show")} << "";
-        QTest::newRow("unknown slot") << QStringList{sim, call, QStringLiteral("hid.noSuchSlot")} << "";
-        QTest::newRow("argument count") << QStringList{sim, call, rate} << "";
-        QTest::newRow("argument type") << QStringList{sim, call, rate, QStringLiteral("\"two\"")} << "";
-        QTest::newRow("byte out of range") << QStringList{sim, call, rate, QStringLiteral("256")} << "";
-        QTest::newRow("buffer too long") << QStringList{sim, call, QStringLiteral("hid.hid553_0CH_SetFixLEDColor"), QStringLiteral("[1,2,3,4]")} << "";
-        QTest::newRow("malformed JSON") << QStringList{sim, call, rate, QStringLiteral("[1,")} << "";
-        QTest::newRow("virtual time alone") << QStringList{QStringLiteral("--virtual-time"), QStringLiteral("devices")} << "";
-        QTest::newRow("device out of range") << QStringList{sim, QStringLiteral("--device"), QStringLiteral("7"), call, QStringLiteral("hid.hidARM_13H_RecoveryData")} << "";
-        QTest::newRow("mouse family") << QStringList{sim, QStringLiteral("--mouse-family"), QStringLiteral("999"), QStringLiteral("devices")} << "";
-        QTest::newRow("profile slot") << QStringList{sim, QStringLiteral("apply-profile"), QStringLiteral("10")} << "";
-        QTest::newRow("bad script line") << QStringList{sim, QStringLiteral("script"), QStringLiteral("-")} << "";
-        QTest::newRow("dialog slot without a file") << QStringList{sim, call, QStringLiteral("ui_View.saveProfile"), QStringLiteral("1")} << "--file";
+        QTest::newRow("no command") << "--simulate" << "";
+        QTest::newRow("unknown command") << "--simulate frobnicate" << "";
+        QTest::newRow("unknown option") << "--fast devices" << "";
+        QTest::newRow("unknown object") << "--simulate call gui.show" << "";
+        QTest::newRow("unknown slot") << "--simulate call hid.noSuchSlot" << "";
+        QTest::newRow("argument count") << "--simulate call hid.hid553_01H_SetReportRate" << "";
+        QTest::newRow("argument type") << "--simulate call hid.hid553_01H_SetReportRate \"two\"" << "";
+        QTest::newRow("byte out of range") << "--simulate call hid.hid553_01H_SetReportRate 256" << "";
+        QTest::newRow("buffer too long") << "--simulate call hid.hid553_0CH_SetFixLEDColor [1,2,3,4]" << "";
+        QTest::newRow("malformed JSON") << "--simulate call hid.hid553_01H_SetReportRate [1," << "";
+        QTest::newRow("virtual time alone") << "--virtual-time devices" << "";
+        QTest::newRow("device out of range") << "--simulate --device 7 call hid.hidARM_13H_RecoveryData" << "";
+        QTest::newRow("mouse family") << "--simulate --mouse-family 999 devices" << "";
+        QTest::newRow("profile slot") << "--simulate apply-profile 10" << "";
+        QTest::newRow("bad script line") << "--simulate script -" << "";
+        QTest::newRow("dialog slot without a file") << "--simulate call ui_View.saveProfile 1" << "--file";
         QTest::newRow("import from a missing file")
-            << QStringList{sim, QStringLiteral("--file"), m_tmp.filePath(QStringLiteral("missing.pf")), call,
-                           QStringLiteral("ui_View.loadProfile"), QStringLiteral("2")} << "";
-        QTest::newRow("unreadable data root") << QStringList{QStringLiteral("--data"), m_tmp.filePath(QStringLiteral("nowhere")), QStringLiteral("devices")}
+            << "--simulate --file " + m_tmp.filePath(QStringLiteral("missing.pf")) + " call ui_View.loadProfile 2" << "";
+        QTest::newRow("unreadable data root") << "--data " + m_tmp.filePath(QStringLiteral("nowhere")) + " devices"
                                               << "not a readable data root";
     }
 
     void usageErrors()
     {
-        QFETCH(QStringList, args);
+        QFETCH(QString, args);
         QFETCH(QString, message);
-        const Run r = ctl(QStringList{QStringLiteral("--trace"), tracePath()} + args,
-                          "hid.hidARM_13H_RecoveryData\nhid.hidARM_13H_RecoveryData 1 2\n");
+        const Run r = ctl("--trace TRACE " + args, "hid.hidARM_13H_RecoveryData\nhid.hidARM_13H_RecoveryData 1 2\n");
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.startsWith("quorixctl: ") && r.err.count('\n') == 1 && r.err.contains(message.toUtf8()),
                  r.err.constData());
@@ -308,20 +299,18 @@ private Q_SLOTS:
     {
         QSettings(settingFile("p2.bin"), QSettings::IniFormat).setValue(QStringLiteral("mouse/reportRate"), 2);
         const QString exported = m_tmp.filePath(QStringLiteral("fps.pf"));
-        Run r = ctl({QStringLiteral("--file"), exported, QStringLiteral("call"), QStringLiteral("ui_View.saveProfile"),
-                     QStringLiteral("1")});
+        Run r = ctl("--file " + exported + " call ui_View.saveProfile 1");
         QCOMPARE(r.code, 0);
         QVERIFY(!bytesOf(exported).isEmpty());
         QCOMPARE(bytesOf(exported), bytesOf(settingFile("p2.bin")));
-        r = ctl({QStringLiteral("--file"), exported, QStringLiteral("call"), QStringLiteral("ui_View.loadProfile"),
-                 QStringLiteral("3")});
+        r = ctl("--file " + exported + " call ui_View.loadProfile 3");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.trimmed(), QByteArray("true"));
         QCOMPARE(bytesOf(settingFile("p4.bin")), bytesOf(exported));
 
         QSettings(settingFile("p5.bin"), QSettings::IniFormat).setValue(QStringLiteral("mouse/reportRate"), 1);
         const QByteArray before = bytesOf(settingFile("p5.bin"));
-        r = ctl({QStringLiteral("script"), QStringLiteral("-")}, "ui_View.resetProfile 4\nui_View.loadMacroFile \"m\"\n");
+        r = ctl("script -", "ui_View.resetProfile 4\nui_View.loadMacroFile \"m\"\n");
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.contains("--file"), r.err.constData());
         QCOMPARE(bytesOf(settingFile("p5.bin")), before);
@@ -336,7 +325,7 @@ private Q_SLOTS:
         program.start(QStringLiteral(QUORIX_CONFIG_EXE), QStringList());
         QVERIFY(program.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains("Device DisConnect"), 15000);
-        const Run r = ctl({QStringLiteral("warn"), QStringLiteral("Profile restored")});
+        const Run r = ctl(QStringList{"warn", "Profile restored"});
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.isEmpty());
         program.terminate();
