@@ -45,7 +45,7 @@ bool glideDone(E2eProgram& app)
 int save(E2eProgram& app)
 {
     const int mark = app.mark();
-    app.click(QStringLiteral("saveButton"));
+    app.click("saveButton");
     app.settle();
     return mark;
 }
@@ -61,8 +61,8 @@ QByteArray effectBytes(E2eProgram& app, Family family, int mark)
 {
     // The 560 family: every layer block carries the effect; block 1 goes first.
     if (family == Family::F560)
-        return app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0c01"), mark).mid(71, 3).toHex(' ');
-    for (const QByteArray& report : app.traceBytes(QStringLiteral("mouse"), QStringLiteral("send-feature"), mark)) {
+        return app.payloadAfter("mouse", QByteArray::fromHex("0c01"), mark).mid(71, 3).toHex(' ');
+    for (const QByteArray& report : app.traceBytes("mouse", QStringLiteral("send-feature"), mark)) {
         if (report.size() > 4 && report[1] == '\x0d')
             return report.mid(2, 3).toHex(' ');
     }
@@ -114,21 +114,21 @@ private Q_SLOTS:
         E2eProgram app;
         QVERIFY(app.start(E2eProgram::Plugged::Mouse, family));
         // Factory: stages 400 … 12000 between 200 and 12000 in steps of 100, four in use.
-        QQuickItem* slider = app.item(QStringLiteral("dpiSlider0"));
+        QQuickItem* slider = app.item("dpiSlider0");
         QVERIFY(slider);
-        app.drag(app.item(QStringLiteral("knob"), slider), QPoint(0, -60));
+        app.drag(app.item("knob", slider), QPoint(0, -60));
         QVERIFY(app.settle());
-        QCOMPARE(app.item(QStringLiteral("dpiValue0"))->property("text").toString(), QStringLiteral("4800"));
+        QCOMPARE(app.item("dpiValue0")->property("text").toString(), QStringLiteral("4800"));
         chooseRow(app, QStringLiteral("dpiStageList"), 5);
 
         const int mark = save(app);
         // Sensor "3360": code = DPI / 100 − 1; stages beyond the six in use go disabled (553).
         const QByteArray codes("2f 07 0f 1f 2f 3f 5f 77");
         if (family == Family::F553) {
-            const QByteArray payload = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("110608"), mark);
+            const QByteArray payload = app.payloadAfter("mouse", QByteArray::fromHex("110608"), mark);
             QCOMPARE(payload.left(8).toHex(' '), QByteArray("2f 07 0f 1f 2f 3f 80 80"));
         } else {
-            const QByteArray block = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0c01"), mark);
+            const QByteArray block = app.payloadAfter("mouse", QByteArray::fromHex("0c01"), mark);
             QCOMPARE(block.size(), 128);
             QCOMPARE(block.mid(84, 8).toHex(' '), codes);
             QCOMPARE(block.mid(92, 8).toHex(' '), codes);
@@ -163,24 +163,24 @@ private Q_SLOTS:
             .setValue(QStringLiteral("mouse/isColorful"), colourful);
         QVERIFY(app.start(E2eProgram::Plugged::Mouse, family));
 
-        QCOMPARE(app.item(QStringLiteral("lightEffectList"))->property("count").toInt(), effects.size());
+        QCOMPARE(app.item("lightEffectList")->property("count").toInt(), effects.size());
         for (int effect = 0; effect < effects.size(); ++effect) {
             chooseRow(app, QStringLiteral("lightEffectList"), effect);
             QCOMPARE(effectBytes(app, family, save(app)), effects[effect].toLatin1());
         }
         if (colourful) {
             // The last effect shows speed: its fastest step gives the rate 20.
-            clickTrack(app, app.item(QStringLiteral("stepSlider"), app.item(QStringLiteral("speedRow"))), true);
+            clickTrack(app, app.item("stepSlider", app.item("speedRow")), true);
             QVERIFY(glideDone(app));
             QCOMPARE(effectBytes(app, family, save(app)), QByteArray("0a ff 14"));
         }
 
         // Static shows the colours: block 2 from the hue bar, block 3 typed.
         chooseRow(app, QStringLiteral("lightEffectList"), 0);
-        app.click(QStringLiteral("colorBlock1"));
+        app.click("colorBlock1");
         // The knob's centre comes to the press: position 101, between cyan and blue.
-        app.click(app.item(QStringLiteral("hueBar")), QPointF(100, 8));
-        app.click(QStringLiteral("colorBlock2"));
+        app.click(app.item("hueBar"), QPointF(100, 8));
+        app.click("colorBlock2");
         const QStringList typed{"12", "200", "7"};
         const QStringList fields{"redField", "greenField", "blueField"};
         for (int i = 0; i < 3; ++i) {
@@ -188,13 +188,13 @@ private Q_SLOTS:
             app.typeText(typed[i]);
         }
         // Pressing a slider ends the typing.
-        clickTrack(app, app.item(QStringLiteral("stepSlider"), app.item(QStringLiteral("brightnessRow"))), true);
+        clickTrack(app, app.item("stepSlider", app.item("brightnessRow")), true);
         QVERIFY(glideDone(app));
 
         const int mark = save(app);
         const QByteArray colours = family == Family::F560
-            ? app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0c00"), mark).mid(24, 24)
-            : app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("1001"), mark).left(24);
+            ? app.payloadAfter("mouse", QByteArray::fromHex("0c00"), mark).mid(24, 24)
+            : app.payloadAfter("mouse", QByteArray::fromHex("1001"), mark).left(24);
         QCOMPARE(colours.toHex(' '), QByteArray("fb 63 7e 00 a2 ff 0c c8 07 ff ff 00 00 ff 00 00 ff ff 00 00 ff ff ff ff"));
         QCOMPARE(app.profileValue(0, QStringLiteral("mouse/lightValue")).toStringList(),
                  QStringList({"0", colourful ? "4" : "0", "4"}));
@@ -228,26 +228,26 @@ private Q_SLOTS:
         app.view().setPointerBackends(&stores, &stores, desktop);
         const auto stored = [&app](const char* key) { return app.profileValue(0, QLatin1String(key)).toInt(); };
 
-        app.click(QStringLiteral("systemSettingButton"));
+        app.click("systemSettingButton");
         QVERIFY(app.settle());
         // The cursor knob dragged from the factory's 171 to 295: step 9.
-        QQuickItem* cursor = app.item(QStringLiteral("slider"), app.item(QStringLiteral("cursorSlider")));
+        QQuickItem* cursor = app.item("slider", app.item("cursorSlider"));
         app.drag(cursor, QPoint(124, 0), QPointF(171 + 4.5, cursor->height() / 2));
         QVERIFY(app.settle());
         QCOMPARE(stored("mouse/mouseRate"), 295);
         // A click at the far left of the track glides the knob there: step 0, 900 ms.
-        clickTrack(app, app.item(QStringLiteral("slider"), app.item(QStringLiteral("doubleSlider"))), false);
+        clickTrack(app, app.item("slider", app.item("doubleSlider")), false);
         QVERIFY(glideDone(app));
         QCOMPARE(stored("mouse/doubleRate"), 2);
 
-        app.click(QStringLiteral("screenRadio"));
+        app.click("screenRadio");
         QCOMPARE(stored("mouse/scrollRate"), 1000);
-        app.click(QStringLiteral("rowsRadio"));
+        app.click("rowsRadio");
         QCOMPARE(stored("mouse/scrollRate"), 3);
-        app.doubleClick(QStringLiteral("rowsField"));
+        app.doubleClick("rowsField");
         app.typeText(QStringLiteral("7"));
         // A press on the dimming layer ends the edit, which applies it.
-        app.click(app.item(QStringLiteral("mainMask")), QPointF(10, 10));
+        app.click(app.item("mainMask"), QPointF(10, 10));
         QVERIFY(app.settle());
         QCOMPARE(stored("mouse/scrollRate"), 7);
         QCOMPARE(stores.written, applied);

@@ -59,7 +59,7 @@ class TestE2eKeyboard : public QObject
     static QList<QByteArray> commands(E2eProgram& app, char opcode, int mark)
     {
         QList<QByteArray> found;
-        for (const QByteArray& report : app.traceBytes(QStringLiteral("keyboard"), QStringLiteral("send-feature"), mark)) {
+        for (const QByteArray& report : app.traceBytes("keyboard", QStringLiteral("send-feature"), mark)) {
             if (report.size() >= 9 && report[1] == opcode)
                 found.append(report.mid(1, 8));
         }
@@ -76,39 +76,39 @@ private Q_SLOTS:
         app.view().saveMacroIni(QStringLiteral("Jump"), {QStringLiteral("1,A"), QStringLiteral("2,A")}, 1);
         app.view().updataNameList(0, {QStringLiteral("Jump")});
         QVERIFY(app.restart());
-        QVERIFY(app.isShown(QStringLiteral("keyboardMain")));
+        QVERIFY(app.isShown("keyboardMain"));
         const QString keyboard = QStringLiteral("keyboard");
 
         // Q (matrix index 9) becomes Z, captured from the keyboard.
-        app.click(QStringLiteral("key201"));
-        app.click(QStringLiteral("keyValueBox"));
+        app.click("key201");
+        app.click("keyValueBox");
         app.keyTap(KEY_Z);
         QVERIFY(app.settle());
         // W (15) becomes Mute, the fifth cell of the multimedia grid.
-        app.click(QStringLiteral("key202"));
-        choose(app, app.item(QStringLiteral("mediaGrid")), 0, 4);
+        app.click("key202");
+        choose(app, app.item("mediaGrid"), 0, 4);
         // E (21) runs the macro, which goes to the keyboard at once as macro 0.
-        app.click(QStringLiteral("key203"));
+        app.click("key203");
         const int bound = app.mark();
-        choose(app, app.item(QStringLiteral("kbMacroList")), 0);
+        choose(app, app.item("kbMacroList"), 0);
         QCOMPARE(commands(app, 0x11, bound).size(), 1);
         QCOMPARE(commands(app, 0x11, bound).first().left(4).toHex(' '), QByteArray("11 00 00 03"));
         QCOMPARE(app.payloadAfter(keyboard, QByteArray::fromHex("11000003"), bound).size(), 192);
 
         // Colour view: A (8) red in picture 1, S (14) dark there; then in
         // picture 3 the hue knob gives S and D (20) green-cyan.
-        app.click(QStringLiteral("kbViewTab1"));
-        app.click(QStringLiteral("key301"));
-        app.rightClick(QStringLiteral("key302"));
-        app.click(QStringLiteral("kbPicture2"));
-        app.drag(app.item(QStringLiteral("hueKnob"), app.item(QStringLiteral("kbHueBar"))), QPoint(75, 0));
+        app.click("kbViewTab1");
+        app.click("key301");
+        app.rightClick("key302");
+        app.click("kbPicture2");
+        app.drag(app.item("hueKnob", app.item("kbHueBar")), QPoint(75, 0));
         QVERIFY(app.settle());
-        app.click(QStringLiteral("key303"));
+        app.click("key303");
         // Lighting: breathing; choosing it puts speed and brightness on their last step.
-        choose(app, app.item(QStringLiteral("kbEffectList")), 1);
+        choose(app, app.item("kbEffectList"), 1);
 
         const int saved = app.mark();
-        app.click(QStringLiteral("saveButton"));
+        app.click("saveButton");
         QVERIFY(app.settle());
         QByteArray table = factoryBytes(app.dataRoot(), -1);
         setEntry(table, 9, "00001d00");
@@ -157,20 +157,20 @@ private Q_SLOTS:
 
         // A new program shows what was stored.
         QVERIFY(app.restart());
-        app.click(QStringLiteral("key203"));
-        QCOMPARE(app.item(QStringLiteral("kbInfoFunction"))->property("text").toString(), QStringLiteral("Macro"));
+        app.click("key203");
+        QCOMPARE(app.item("kbInfoFunction")->property("text").toString(), QStringLiteral("Macro"));
     }
 
     void aKeyboardPluggedInAgainShowsNoEarlierChoice()
     {
         E2eProgram app;
         QVERIFY(app.start(E2eProgram::Plugged::Keyboard));
-        app.click(QStringLiteral("key201"));
-        QQuickItem* grid = app.item(QStringLiteral("mediaGrid"));
+        app.click("key201");
+        QQuickItem* grid = app.item("mediaGrid");
         choose(app, grid, 0, 1);
         QVERIFY(!grid->property("textValue").toString().isEmpty());
-        QQuickItem* setting = app.item(QStringLiteral("kbKeySetting"));
-        app.click(QStringLiteral("keyValueBox"));
+        QQuickItem* setting = app.item("kbKeySetting");
+        app.click("keyValueBox");
         QVERIFY(setting->property("isKeyInput").toBool());
         const QString waiting = setting->property("keyValueText").toString();
 
@@ -185,7 +185,7 @@ private Q_SLOTS:
         // In one stretch: the detection timer is due only after its whole interval.
         app.advance(3000);
         QVERIFY(app.settle());
-        QVERIFY(app.isShown(QStringLiteral("keyboardMain")));
+        QVERIFY(app.isShown("keyboardMain"));
         QVERIFY(!setting->property("isKeyInput").toBool());
         QCOMPARE(setting->property("keyValueText").toString(), waiting);
         QCOMPARE(grid->property("textValue").toString(), QString());

@@ -23,16 +23,16 @@ class TestE2eMousePage : public QObject
     void openButton(int button)
     {
         m_app->click(QStringLiteral("mouseLabel%1").arg(button));
-        m_dialog = m_app->item(QStringLiteral("keyAssigment"));
+        m_dialog = m_app->item("keyAssigment");
         QVERIFY(m_dialog && m_dialog->isVisible());
     }
 
     // Drags the dialog's scroll bar until the section is at the top, or as near as it goes.
     QQuickItem* scrollTo(const QString& sectionName)
     {
-        QQuickItem* area = m_app->item(QStringLiteral("assignSections"), m_dialog);
+        QQuickItem* area = m_app->item("assignSections", m_dialog);
         QQuickItem* section = m_app->item(sectionName, m_dialog);
-        QQuickItem* bar = m_app->item(QStringLiteral("scrollBar"), area);
+        QQuickItem* bar = m_app->item("scrollBar", area);
         if (!area || !section || !bar)
             return nullptr;
         const qreal travel = area->height() - bar->height();
@@ -64,7 +64,7 @@ class TestE2eMousePage : public QObject
 
     void closeDialog()
     {
-        m_app->click(m_app->item(QStringLiteral("dialogClose"), m_dialog));
+        m_app->click(m_app->item("dialogClose", m_dialog));
         QVERIFY(m_app->settle());
         QVERIFY(!m_dialog->isVisible());
     }
@@ -73,7 +73,7 @@ class TestE2eMousePage : public QObject
     QStringList saveAndTakeLayers(int& mark)
     {
         mark = m_app->mark();
-        m_app->click(QStringLiteral("saveButton"));
+        m_app->click("saveButton");
         if (!m_app->settle())
             return {};
         return entries(1, mark);
@@ -82,7 +82,7 @@ class TestE2eMousePage : public QObject
     // The sixteen four-byte entries of a key layer, as hex.
     QStringList entries(int layer, int mark)
     {
-        const QByteArray bytes = m_app->payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d") + char(layer), mark);
+        const QByteArray bytes = m_app->payloadAfter("mouse", QByteArray::fromHex("0d") + char(layer), mark);
         QStringList out;
         for (int i = 0; i + 4 <= bytes.size() && i < 64; i += 4)
             out << bytes.mid(i, 4).toHex(' ');
@@ -100,12 +100,12 @@ private Q_SLOTS:
     {
         E2eProgram app;
         QVERIFY(app.start(E2eProgram::Plugged::Mouse));
-        QVERIFY(app.isShown(QStringLiteral("mouseMain")));
-        app.click(QStringLiteral("resetButton"));
-        app.click(QStringLiteral("resetOk"));
+        QVERIFY(app.isShown("mouseMain"));
+        app.click("resetButton");
+        app.click("resetOk");
         QVERIFY(app.settle());
-        QVERIFY(!app.isShown(QStringLiteral("resetDialog")));
-        QVERIFY(app.fileText(QStringLiteral("modules/setting/apConfig.bin")).contains(QLatin1String("selectGun=0, 1, 2")));
+        QVERIFY(!app.isShown("resetDialog"));
+        QVERIFY(app.fileText("modules/setting/apConfig.bin").contains(QLatin1String("selectGun=0, 1, 2")));
 
         QVERIFY(app.restart());
         const QVariantList guns = app.view().getGlobalData(QStringLiteral("mouse/selectGun")).toList();
@@ -124,40 +124,40 @@ private Q_SLOTS:
         QVERIFY(app.start(E2eProgram::Plugged::Mouse));
 
         openButton(1);
-        clickIn(QStringLiteral("mouseSection"), QStringLiteral("mouseSectionRadio1"));
+        clickIn("mouseSection", QStringLiteral("mouseSectionRadio1"));
         closeDialog();
         openButton(2);
-        clickIn(QStringLiteral("fireSection"), QStringLiteral("fireKeyBox"));
+        clickIn("fireSection", QStringLiteral("fireKeyBox"));
         app.keyTap(KEY_A);
         QVERIFY(app.settle());
         closeDialog();
         openButton(3);
-        clickIn(QStringLiteral("groupSection"), QStringLiteral("comboBox"));
+        clickIn("groupSection", QStringLiteral("comboBox"));
         app.keyPress(KEY_LEFTCTRL);
         app.keyTap(KEY_C);
         app.keyRelease(KEY_LEFTCTRL);
         app.keyTap(KEY_V);
         app.keyTap(KEY_B);
         QVERIFY(app.settle());
-        clickIn(QStringLiteral("groupSection"), QStringLiteral("comboConfirm"));
+        clickIn("groupSection", QStringLiteral("comboConfirm"));
         closeDialog();
         openButton(4);
-        chooseCell(QStringLiteral("mediaSection"), 4);
+        chooseCell("mediaSection", 4);
         closeDialog();
 
         // A new macro from the editor the dialog opens, chosen in the macro list.
         openButton(5);
-        clickIn(QStringLiteral("macroSection"), QStringLiteral("assignMacroEditor"));
-        QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
+        clickIn("macroSection", QStringLiteral("assignMacroEditor"));
+        QQuickItem* editor = app.item("macroEditor");
         QVERIFY(editor && editor->isVisible());
-        app.click(app.item(QStringLiteral("macroNew"), editor));
+        app.click(app.item("macroNew", editor));
         QVERIFY(app.settle());
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
-        clickIn(QStringLiteral("macroSection"), QStringLiteral("macroRunMode2"));
-        clickIn(QStringLiteral("macroSection"), QStringLiteral("assignMacroList"));
+        clickIn("macroSection", QStringLiteral("macroRunMode2"));
+        clickIn("macroSection", QStringLiteral("assignMacroList"));
         app.advance(kSlideMs);
-        QQuickItem* list = app.item(QStringLiteral("assignMacroList"), m_dialog);
+        QQuickItem* list = app.item("assignMacroList", m_dialog);
         app.click(list, QPointF(list->width() / 2, list->height() * 1.5));
         app.advance(kSlideMs);
         const QString macroName = list->property("textValue").toString();
@@ -165,15 +165,15 @@ private Q_SLOTS:
         closeDialog();
 
         openButton(6);
-        clickIn(QStringLiteral("dpiSection"), QStringLiteral("dpiSectionRadio3"));
+        clickIn("dpiSection", QStringLiteral("dpiSectionRadio3"));
         closeDialog();
         openButton(7);
-        chooseCell(QStringLiteral("windowsSection"), 3);
+        chooseCell("windowsSection", 3);
         closeDialog();
 
         int mark = 0;
         QStringList layer = saveAndTakeLayers(mark);
-        QVERIFY2(layer.size() == 16, qPrintable(app.trace(QStringLiteral("mouse")).mid(-20).join('\n')));
+        QVERIFY2(layer.size() == 16, qPrintable(app.trace("mouse").mid(-20).join('\n')));
         // The two fixed entries no control shows reach the mouse as "no function" with their parameters.
         QCOMPARE(layer.mid(0, 8) + layer.mid(14),
                  QStringList({"01 00 f0 00", "01 00 f2 00", "0a 04 0a 00", "00 01 06 19", "03 00 e2 00",
@@ -185,10 +185,10 @@ private Q_SLOTS:
         QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/5")).toString(), macroName);
 
         openButton(1);
-        chooseCell(QStringLiteral("shortcutSection"), 2);
+        chooseCell("shortcutSection", 2);
         closeDialog();
         openButton(2);
-        clickIn(QStringLiteral("gunSection"), QStringLiteral("gunSectionRadio1"));
+        clickIn("gunSection", QStringLiteral("gunSectionRadio1"));
         closeDialog();
 
         layer = saveAndTakeLayers(mark);
@@ -207,41 +207,41 @@ private Q_SLOTS:
         E2eProgram app;
         QVERIFY(app.start(E2eProgram::Plugged::Mouse, sim::MouseFamily::F553));
 
-        app.click(QStringLiteral("gunEditorButton"));
-        QQuickItem* editor = app.item(QStringLiteral("gunControl"));
+        app.click("gunEditorButton");
+        QQuickItem* editor = app.item("gunControl");
         QVERIFY(editor && editor->isVisible());
-        QQuickItem* slotList = app.item(QStringLiteral("gunSlotList"), editor);
+        QQuickItem* slotList = app.item("gunSlotList", editor);
         app.click(slotList);
         app.advance(kSlideMs);
         app.click(slotList, QPointF(slotList->width() / 2, slotList->height() * 2.5));
         app.advance(kSlideMs);
         // Gun 5 into slot 2, its pull dragged 40 pixels lower: 10 + 40 / 94 * 64, truncated.
-        app.click(app.item(QStringLiteral("gun4"), editor));
-        app.drag(app.item(QStringLiteral("gunDot"), editor), QPoint(0, 40));
+        app.click(app.item("gun4", editor));
+        app.drag(app.item("gunDot", editor), QPoint(0, 40));
         QVERIFY(app.settle());
 
         const int mark = app.mark();
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
         QVERIFY(!editor->isVisible());
         // One gun-data command per slot: repeat count, x step, y step, slot index.
         QStringList gunCommands;
-        for (const QByteArray& report : app.traceBytes(QStringLiteral("mouse"), QStringLiteral("send-feature"), mark)) {
+        for (const QByteArray& report : app.traceBytes("mouse", QStringLiteral("send-feature"), mark)) {
             if (report.size() > 6 && report[1] == 0x04)
                 gunCommands << report.mid(1, 6).toHex(' ');
         }
         QCOMPARE(gunCommands, QStringList({"04 00 00 00 05 00", "04 00 00 00 25 01", "04 00 00 00 08 02"}));
         // The key matrix follows with the bound guns' periods.
-        QVERIFY(!app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("1201"), mark).isNull());
-        QVERIFY(app.fileText(QStringLiteral("modules/gun/gunData.bin")).contains(QLatin1String("4=UNP9, L-Click, 10, 0, 37, 0")));
-        QCOMPARE(app.globalValue(QStringLiteral("mouse/selectGun")).toStringList(), QStringList({"0", "4", "2"}));
+        QVERIFY(!app.payloadAfter("mouse", QByteArray::fromHex("1201"), mark).isNull());
+        QVERIFY(app.fileText("modules/gun/gunData.bin").contains(QLatin1String("4=UNP9, L-Click, 10, 0, 37, 0")));
+        QCOMPARE(app.globalValue("mouse/selectGun").toStringList(), QStringList({"0", "4", "2"}));
 
         // Closed again without a change, the editor sends nothing.
-        app.click(QStringLiteral("gunEditorButton"));
+        app.click("gunEditorButton");
         const int quiet = app.mark();
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
-        QVERIFY(app.trace(QStringLiteral("mouse"), QStringLiteral("send-feature"), quiet).isEmpty());
+        QVERIFY(app.trace("mouse", QStringLiteral("send-feature"), quiet).isEmpty());
     }
 };
 

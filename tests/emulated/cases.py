@@ -74,35 +74,28 @@ class Case:
         self.emu = hidraw.Emulator(family=self.family, scrambled=scrambled)
         return self.emu
 
-    def _trace_name(self, kind):
+    def launch(self, args, stdin=None, simulated=False):
+        """Starts quorixctl on hidapi against the emulated nodes, or on its own
+        simulator on virtual time; the returned function waits for it and
+        gives its output and trace."""
         self.runs += 1
-        return os.path.join(self.workdir, "%s%d.jsonl" % (kind, self.runs))
-
-    def real(self, *args, stdin=None):
-        """Runs quorixctl on hidapi against the emulated nodes."""
-        trace = self._trace_name("real")
-        command = [self.ctl, "--data", self.data.path, "--trace", trace] + list(args)
+        trace = os.path.join(self.workdir, "trace%d.jsonl" % self.runs)
+        command = [self.ctl, "--data", self.data.path, "--trace", trace]
         env = testbed.program_environment(self.emu, self.workdir)
-        p = subprocess.run(testbed.wrapped(command), env=env, input=stdin, capture_output=True, text=True, timeout=60)
-        check(p.returncode == 0, "quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, p.stderr))
-        return p.stdout, testbed.read_trace(trace)
-
-    def simulated(self, *args, stdin=None):
-        """Starts the same call on the program's own simulator, on virtual time;
-        the returned function waits for it and gives its output and trace."""
-        trace = self._trace_name("sim")
-        command = [self.ctl, "--data", self.data.path, "--simulate", "--virtual-time",
-                   "--mouse-family", self.family, "--trace", trace] + list(args)
-        env = testbed.program_environment(self.emu, self.workdir)
-        # The simulator must not see the emulated nodes, nor need them.
-        env.pop("UMOCKDEV_DIR")
-        env["LD_PRELOAD"] = " ".join(p for p in env.get("LD_PRELOAD", "").split() if testbed.PRELOAD not in p)
-        p = subprocess.Popen(command, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+        if simulated:
+            command += ["--simulate", "--virtual-time", "--mouse-family", self.family]
+            # The simulator must not see the emulated nodes, nor need them.
+            env.pop("UMOCKDEV_DIR")
+            env["LD_PRELOAD"] = " ".join(p for p in env.get("LD_PRELOAD", "").split() if testbed.PRELOAD not in p)
+        else:
+            command = testbed.wrapped(command)
+        p = subprocess.Popen(command + list(args), env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                              stderr=subprocess.PIPE, text=True)
 
         def result():
             out, err = p.communicate(stdin, timeout=60)
-            check(p.returncode == 0, "simulated quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, err))
+            check(p.returncode == 0, "quorixctl %s%s failed (%d): %s"
+                  % ("--simulate " if simulated else "", " ".join(args), p.returncode, err))
             return out, testbed.read_trace(trace)
         return result
 
@@ -112,8 +105,8 @@ class Case:
         program says it read is what the device answered."""
         start = len(self.emu.records)
         # The simulator runs on virtual time beside the real run's pauses.
-        simulation = self.simulated(*args, stdin=stdin)
-        out, trace = self.real(*args, stdin=stdin)
+        simulation = self.launch(args, stdin, simulated=True)
+        out, trace = self.launch(args, stdin)()
         received = self.emu.records[start:]
         check(not any(r["foreign"] for r in received), "the foreign twin was addressed")
         _, sim_trace = simulation()
@@ -148,7 +141,7 @@ def case_devices(case):
     # Plugged last, so an enumeration that let it match would take its paths.
     emu.plug(MOUSE, foreign=True)
     emu.plug(KEYBOARD, foreign=True)
-    out, trace = case.real("devices")
+    out, trace = case.launch(["devices"])()
     records = json.loads(out)
     for index, dev in ((0, keyboard), (1, mouse)):
         r = records[index]
