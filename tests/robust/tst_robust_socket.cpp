@@ -64,11 +64,13 @@ private Q_SLOTS:
             }
             return sendFromAnother(QStringLiteral("flood"), QStringLiteral("still here"));
         });
-        QTRY_VERIFY_WITH_TIMEOUT(attack.isFinished(), 30000);
+        // Sampled while the attack holds its connections: the cap holds throughout.
+        int peak = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((peak = std::max(peak, first.openConnections()), attack.isFinished()), 30000);
         QVERIFY(attack.result());
         QCOMPARE(texts.size(), 1);
         QCOMPARE(texts.first().first().toString(), QStringLiteral("still here"));
-        QVERIFY(first.openConnections() <= SingleInstance::kMaxConnections);
+        QVERIFY2(peak <= SingleInstance::kMaxConnections, qPrintable(QString::number(peak)));
     }
 
     void aConnectionThatSendsNoWholeFrameIsDropped()
