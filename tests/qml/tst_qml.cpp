@@ -1,4 +1,3 @@
-#include "CallLog.h"
 #include "StandIns.h"
 #include "VirtualAnimationClock.h"
 
