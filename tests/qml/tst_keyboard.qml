@@ -17,37 +17,20 @@ Item {
         }
     }
 
-TestCase {
-    id: testCase
+ScreenCase {
     name: "KeyboardPages"
-    when: windowShown
 
-    property var mainComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
-    property var main
     property var keyboard
 
-    function init() {
-        failOnWarning(/.?/)
-        callLog.clear()
-        callLog.clearReturns()
+    function prepare() {
         callLog.setKeyedReturn("getNameList", 0, ["Macro_0", "Macro_1"])
         fakeEditor.sent = []
     }
 
-    function child(root, name) {
-        var found = findChild(root, name)
-        verify(found !== null, "no child " + name)
-        return found
-    }
-
-    function start() {
-        main = createTemporaryObject(mainComponent, stage, { "deviceType": "keyboard" })
-        main.initUI()
-        animationClock.advanceBy(1040)
-        verify(main.started)
+    function startKeyboard() {
+        start("keyboard")
         keyboard = child(main, "keyboardMain")
         child(main, "kbKeySetting").macroEditor = fakeEditor
-        callLog.clear()
     }
 
     function functionOf(dataIndex) {
@@ -58,7 +41,7 @@ TestCase {
     // Every key of the matrix once, with the factory profile's function; five
     // Japanese caps hidden, the rest apart from each other.
     function test_caps_cover_the_matrix_once_with_the_factory_functions() {
-        start()
+        startKeyboard()
         var seen = {}
         var shown = []
         var hidden = []
@@ -85,35 +68,18 @@ TestCase {
         }
     }
 
-    function test_function_text_by_type_data() {
-        return [
-            { tag: "key", fn: [0, 0, 0x04, 0], text: "A" },
-            { tag: "media", fn: [3, 0, 0x8A, 0x01], text: "邮件" },
-            { tag: "unknown usage", fn: [3, 0, 0x99, 0x00], text: "" },
-            { tag: "macro", fn: [4, 1, 3, 0], text: "Macro" }
-        ]
-    }
-
-    function test_function_text_by_type(data) {
-        start()
-        keyboard.selectKeyProc(201)
-        keyboard.keyFunctionSetting(201, data.fn[0], data.fn[1], data.fn[2], data.fn[3])
-        compare(child(main, "kbInfoFunction").text, data.text)
-        verify(keyboard.isFunctionSave)
-    }
-
     function test_loading_keeps_defaults_for_broken_entries() {
         callLog.setKeyedReturn("getDataList", "keyboardFunctionData/8", [3, 0, 0xE2, 0])
         callLog.setKeyedReturn("getDataList", "keyboardFunctionData/14", [0, 0, 999, 0])
         callLog.setKeyedReturn("getDataList", "keyboardFunctionData/20", [0, 0])
         callLog.setKeyedReturn("getDataList", "keyboardLEDData/8", ["00ff0000", "0000ff00", "nonsense", "00000000"])
-        start()
+        startKeyboard()
         compare([functionOf(301), functionOf(302), functionOf(303)], [[3, 0, 0xE2, 0], [0, 0, 0x16, 0], [0, 0, 0x07, 0]])
         compare([0, 1, 2, 3, 4].map(function(p) { return keyboard.keyInfo(301, p) }), ["#ff0000", "#00ff00", "", "", ""])
     }
 
     function test_macros_take_the_next_free_number_and_then_reuse_0() {
-        start()
+        startKeyboard()
         var setting = child(main, "kbKeySetting")
         keyboard.selectKeyProc(201)
         setting.bindMacro("Macro_0")
@@ -121,7 +87,7 @@ TestCase {
         setting.bindMacro("Macro_1")
         compare([functionOf(201), functionOf(202)], [[4, 1, 0, 0], [4, 1, 1, 0]])
         compare(fakeEditor.sent, [[0, "Macro_0"], [1, "Macro_1"]])
-        compare(callLog.argsOf("ui_View.setData"), [["keyboardMacroKey/0", "Macro_0"], ["keyboardMacroKey/1", "Macro_1"]])
+        compare(calls("setData"), [["keyboardMacroKey/0", "Macro_0"], ["keyboardMacroKey/1", "Macro_1"]])
         for (var n = 2; n < 32; ++n) {
             compare(keyboard.getMacroIndex(), n)
             keyboard.keyFunctionSetting(n < 14 ? 101 + n - 2 : n < 24 ? 203 + n - 14 : 301 + n - 24, 4, 1, n, 0)
@@ -134,7 +100,7 @@ TestCase {
     }
 
     function test_lock_keys_take_neither_colour_nor_macro(data) {
-        start()
+        startKeyboard()
         var before = functionOf(data.cap)
         mouseClick(child(main, "kbViewTab1"))
         mouseClick(child(keyboard, "key" + data.cap))
@@ -148,7 +114,7 @@ TestCase {
     }
 
     function test_choosing_a_picture_or_a_key_in_the_function_view_is_no_edit() {
-        start()
+        startKeyboard()
         mouseClick(child(main, "kbViewTab1"))
         mouseClick(child(child(main, "kbKeySetting"), "kbPicture2"))
         compare(keyboard.selectPictureValue, 2)
@@ -168,15 +134,15 @@ TestCase {
 
     function test_saving_sends_only_the_half_isStep_names(data) {
         callLog.setKeyedReturn("getDataList", "keyboard/lightValue", [9, 1, 2, 3])
-        start()
+        startKeyboard()
         keyboard.saveData(true, data.step)
         child(main, "kbLightControl").saveData(true, data.step)
         compare(callLog.count("ui_View.keyboardSetKeyMatrix"), data.functions)
         compare(callLog.count("ui_View.keyboardLEDPicture"), data.colours)
-        compare(callLog.argsOf("ui_View.keyboardSetRGBEffect"), data.effect ? [[9, 1, 2, 3]] : [])
+        compare(calls("keyboardSetRGBEffect"), data.effect ? [[9, 1, 2, 3]] : [])
         compare(callLog.count("ui_View.keyboardSetRGBColor"), data.colours)
         // Every key under its own matrix index, the right Shift under 79.
-        var fns = callLog.argsOf("ui_View.setDataList").filter(function(c) { return /^keyboardFunctionData\//.test(c[0]) })
+        var fns = calls("setDataList").filter(function(c) { return /^keyboardFunctionData\//.test(c[0]) })
         compare(fns.length, data.functions ? 113 : 0)
         compare(fns.some(function(c) { return c[0] === "keyboardFunctionData/79" && String(c[1]) === "0,0,229,0" }),
                 data.functions === 1)
@@ -184,19 +150,19 @@ TestCase {
 
     function test_restoring_one_key_takes_its_factory_function() {
         callLog.setKeyedReturn("getDataList", "keyboardFunctionData/9", [0, 0, 0x14, 0])
-        start()
+        startKeyboard()
         keyboard.selectKeyProc(201)
         keyboard.keyFunctionSetting(201, 3, 0, 0xE2, 0)
         keyboard.isFunctionSave = false
         callLog.clear()
         mouseClick(child(main, "kbRestoreKey"))
-        compare(callLog.argsOf("ui_View.getDataList"), [["keyboardFunctionData/9", true]])
+        compare(calls("getDataList"), [["keyboardFunctionData/9", true]])
         compare(functionOf(201), [0, 0, 0x14, 0])
         verify(keyboard.isFunctionSave)
     }
 
     function test_an_edited_macro_is_sent_again_to_its_keys_in_the_keyboard_layout_only() {
-        start()
+        startKeyboard()
         keyboard.keyFunctionSetting(201, 4, 1, 5, 0)
         keyboard.keyFunctionSetting(202, 4, 1, 6, 0)
         callLog.setKeyedReturn("getData", "keyboardMacroKey/5", "Jump")
@@ -204,7 +170,7 @@ TestCase {
         fakeEditor.modifyMacroData("Jump")
         compare(fakeEditor.sent, [[5, "Jump"]])
         fakeEditor.modifyMacroName("Run", "Sprint")
-        compare(callLog.argsOf("ui_View.setData"), [["keyboardMacroKey/6", "Sprint"]])
+        compare(calls("setData"), [["keyboardMacroKey/6", "Sprint"]])
         main.deviceType = "mouse"
         fakeEditor.sent = []
         fakeEditor.modifyMacroData("Jump")
@@ -218,7 +184,7 @@ TestCase {
     }
 
     function test_lighting_effect_values(data) {
-        start()
+        startKeyboard()
         var light = child(main, "kbLightControl")
         light.chooseBlock(7)
         light.isSave = false
@@ -248,7 +214,7 @@ TestCase {
         callLog.setKeyedReturn("getGlobalData", "common/language", "English")
         callLog.setKeyedReturn("getLangStrings", "keyboardPage", shipped("English").slice(0, data.count))
         callLog.setKeyedReturn("getDataList", "keyboard/lightValue", [16, 4, 4, 0])
-        start()
+        startKeyboard()
         compare(child(main, "kbKeyInfo").title, data.title)
         compare(child(main, "kbEffectList").textValue, data.effect)
         if (data.count === 0)
@@ -266,10 +232,10 @@ TestCase {
         callLog.setKeyedReturn("getDataList", "keyboard/lightValue", [2, 2, 4, 3])
         callLog.setKeyedReturn("getDataList", "keyboard/colorValue",
                                [251, 99, 126, 255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255])
-        start()
+        startKeyboard()
         keyboard.keyFunctionSetting(201, 3, 0, 0xE2, 0)
         mouseClick(child(keyboard, "key201"))
-        shoot("keyboard-function-" + data.file + ".png")
+        shoot(main, "keyboard-function-" + data.file + ".png")
         mouseClick(child(main, "kbViewTab1"))
         var setting = child(main, "kbKeySetting")
         var colours = [["255", "0", "0"], ["0", "255", "0"], ["0", "0", "255"]]
@@ -280,20 +246,15 @@ TestCase {
             mouseClick(child(keyboard, "key" + (201 + (i % 10) + 100 * Math.floor(i / 10))))
         }
         mouseClick(child(keyboard, "key300"))
-        shoot("keyboard-colour-" + data.file + ".png")
+        shoot(main, "keyboard-colour-" + data.file + ".png")
         var list = child(main, "kbEffectList")
         mouseClick(list, list.width / 2, list.height / 2)
         animationClock.advanceBy(200)
-        shoot("keyboard-lighting-" + data.file + ".png")
+        shoot(main, "keyboard-lighting-" + data.file + ".png")
         mouseClick(list, list.width / 2, list.height + 12)
         animationClock.advanceBy(200)
         mouseClick(child(main, "kbBlock3"))
-        shoot("keyboard-lighting-static-" + data.file + ".png")
-    }
-
-    function shoot(file) {
-        animationClock.advanceBy(0)
-        grabImage(main).save(screenshotDir + "/" + file)
+        shoot(main, "keyboard-lighting-static-" + data.file + ".png")
     }
 }
 }

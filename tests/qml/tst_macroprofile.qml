@@ -6,50 +6,25 @@ Item {
     width: 1024
     height: 640
 
-    TestCase {
-        id: testCase
+    ScreenCase {
         name: "MacroAndProfiles"
-        when: windowShown
-
-        property var mainComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
-        property var main
 
         SignalSpy { id: nameSpy; signalName: "modifyMacroName" }
         SignalSpy { id: dataSpy; signalName: "modifyMacroData" }
 
-        function init() {
-            failOnWarning(/.?/)
-            callLog.clear()
-            callLog.clearReturns()
+        function prepare() {
             nameSpy.clear()
             dataSpy.clear()
         }
 
-        function child(root, name) {
-            var found = findChild(root, name)
-            verify(found !== null, "no child " + name)
-            return found
-        }
-
-        function start(type, macros) {
-            if (macros)
-                callLog.setKeyedReturn("getNameList", 0, macros)
-            main = createTemporaryObject(mainComponent, stage, { "deviceType": type })
-            main.initUI()
-            animationClock.advanceBy(1040)
-            verify(main.started)
-            callLog.clear()
-            return main
-        }
-
-        function shoot(file) {
-            animationClock.advanceBy(0)
-            grabImage(main).save(screenshotDir + "/" + file)
+        function startWith(type, macros) {
+            callLog.setKeyedReturn("getNameList", 0, macros)
+            return start(type)
         }
 
         // The editor open on a started screen, its signals spied on, macro `selected` chosen.
         function openEditor(type, macros, selected) {
-            start(type, macros)
+            startWith(type, macros)
             mouseClick(child(main, "macroEditorButton"))
             var editor = child(main, "macroEditor")
             verify(editor.visible)
@@ -58,12 +33,6 @@ Item {
             if (selected !== undefined)
                 mouseClick(child(editor, "macroName" + selected))
             return editor
-        }
-
-        function lastArgs(name) {
-            var all = callLog.argsOf(name)
-            verify(all.length > 0, name + " was not called")
-            return all[all.length - 1]
         }
 
         function names(editor) {
@@ -102,7 +71,7 @@ Item {
             callLog.setKeyedReturn("loadMacroIni", "M", data.stored)
             start(data.type)
             child(main, "macroEditor").sendMacro(5, data.name || "M")
-            compare(callLog.argsOf("ui_View." + data.to), data.bytes ? [[data.bytes, 5]] : [])
+            compare(calls("" + data.to), data.bytes ? [[data.bytes, 5]] : [])
             compare(callLog.count("ui_View.mouseSendMacroData") + callLog.count("ui_View.keyboardSendMacroData"),
                     data.bytes ? 1 : 0)
         }
@@ -120,7 +89,7 @@ Item {
             mouseClick(child(editor, "macroTimes"))
             keyClick(Qt.Key_Return)
             compare(dataSpy.count, 1)
-            compare(callLog.argsOf("ui_View.mouseSendMacroData").map(function(a) { return a[1] }),
+            compare(calls("mouseSendMacroData").map(function(a) { return a[1] }),
                     data.sends ? [2] : [])
             compare(callLog.count("ui_View.keyboardSendMacroData"), 0)
         }
@@ -128,7 +97,7 @@ Item {
         // ---- the macro list
 
         function test_one_stored_name_with_the_sentinel_is_one_macro() {
-            start("mouse", ["Solo", "loaderzephyx"])
+            startWith("mouse", ["Solo", "loaderzephyx"])
             compare(names(child(main, "macroEditor")), ["Solo"])
             compare(child(main, "assignMacroList").count, 1)
         }
@@ -139,8 +108,8 @@ Item {
             mouseClick(child(editor, "macroNew"))
             compare(names(editor), ["Macro_0", "Renamed", "Macro_2", "Macro_3", "Macro_1"])
             compare(editor.macroNumber_lv.currentIndex, 4)
-            compare(callLog.argsOf("ui_View.createMacroIni"), [["Macro_1", 0]])
-            compare(lastArgs("ui_View.updataNameList"), [0, names(editor)])
+            compare(calls("createMacroIni"), [["Macro_1", 0]])
+            compare(lastCall("updataNameList"), [0, names(editor)])
             compare(child(main, "kbMacroList").count, 5)
         }
 
@@ -159,25 +128,25 @@ Item {
             var editor = openEditor("keyboard", ["Macro_0", "Macro_1"])
             mouseClick(child(editor, "macroName1"), 10, 10, Qt.RightButton)
             var menu = child(editor, "macroNameMenu")
-            shoot("macro-name-menu.png")
+            shoot(main, "macro-name-menu.png")
             mouseClick(child(menu, "menuEntry1"))
             verify(!menu.visible)
             compare(names(editor), ["Macro_0", "Macro_2", "Macro_1"])
             compare(editor.macroNumber_lv.currentIndex, 1)
-            compare(callLog.argsOf("ui_View.loadMacroFile"), [["Macro_2"]])
+            compare(calls("loadMacroFile"), [["Macro_2"]])
             // The file dialog was cancelled: the name gets an empty macro.
-            compare(callLog.argsOf("ui_View.createMacroIni"), [["Macro_2", 0]])
+            compare(calls("createMacroIni"), [["Macro_2", 0]])
         }
 
         function test_delete_and_export_act_on_the_selected_macro() {
             var editor = openEditor("keyboard", ["Macro_0", "Macro_1", "Macro_2"])
             mouseClick(child(editor, "macroName1"), 10, 10, Qt.RightButton)
             mouseClick(child(child(editor, "macroNameMenu"), "menuEntry2"))
-            compare(callLog.argsOf("ui_View.saveMacroFile"), [["Macro_1"]])
+            compare(calls("saveMacroFile"), [["Macro_1"]])
             mouseClick(child(editor, "macroDelete"))
-            compare(callLog.argsOf("ui_View.deleteMacroIni"), [["Macro_1"]])
+            compare(calls("deleteMacroIni"), [["Macro_1"]])
             compare(names(editor), ["Macro_0", "Macro_2"])
-            compare(lastArgs("ui_View.loadMacroIni"), ["Macro_2"])
+            compare(lastCall("loadMacroIni"), ["Macro_2"])
         }
 
         // The name can be anything that stays in the macro folder and is not taken;
@@ -209,13 +178,13 @@ Item {
             compare(names(editor), data.names)
             compare(nameSpy.count, 1)
             // Renamed once, with its bindings, whichever page owns them.
-            compare(callLog.argsOf("ui_View.modifyMacroNameUpdateProfile"), [["Macro_0", data.text]])
-            compare(lastArgs("ui_View.updataNameList"), [0, data.names])
+            compare(calls("modifyMacroNameUpdateProfile"), [["Macro_0", data.text]])
+            compare(lastCall("updataNameList"), [0, data.names])
             // Later edits of the selected macro go to its new name.
             mouseClick(child(editor, "macroName0"))
             mouseClick(child(editor, "macroTimes"))
             keyClick(Qt.Key_Return)
-            compare(lastArgs("ui_View.saveMacroIni")[0], data.text)
+            compare(lastCall("saveMacroIni")[0], data.text)
         }
 
         // ---- recording and editing
@@ -229,10 +198,10 @@ Item {
             animationClock.advanceBy(150)
             main.detectKeyboard(false, 0x04)
             main.detectKeyboard(true, 0xF0)
-            shoot("macro-recording.png")
+            shoot(main, "macro-recording.png")
             compare(callLog.count("ui_View.saveMacroIni"), 0)
             mouseClick(child(editor, "recordButton"))
-            compare(callLog.argsOf("ui_View.saveMacroIni"), [["Macro_0", ["1,A", "2,A", "3,MS-L"], "3"]])
+            compare(calls("saveMacroIni"), [["Macro_0", ["1,A", "2,A", "3,MS-L"], "3"]])
             compare(dataSpy.count, 1)
         }
 
@@ -245,7 +214,7 @@ Item {
             compare(editor.macroData_lv.count, 61)
             mouseClick(child(editor, "dialogClose"))
             verify(!editor.isInputting)
-            compare(callLog.argsOf("ui_View.saveMacroIni")[0][1].length, 61)
+            compare(calls("saveMacroIni")[0][1].length, 61)
         }
 
         // Delegates of newly loaded actions exist after the list's next layout.
@@ -272,18 +241,18 @@ Item {
             mouseClick(actionRow(editor, data.row), 40, 10, Qt.RightButton)
             var menu = child(editor, "macroActionMenu")
             if (data.row === 3)
-                shoot("macro-action-menu.png")
+                shoot(main, "macro-action-menu.png")
             mouseClick(child(menu, "menuEntry" + data.entry))
             if (data.entry === 2) {
                 main.detectKeyboard(true, 0x06)
                 main.detectKeyboard(true, 0xF1)
                 if (data.row === 3)
-                    shoot("macro-insert-key.png")
+                    shoot(main, "macro-insert-key.png")
                 mouseClick(child(editor, "insertKeyOk"))
                 verify(!editor.isInsertting)
             }
             compare(rows(editor), data.rows)
-            compare(lastArgs("ui_View.saveMacroIni"), ["Macro_0", data.rows, "1"])
+            compare(lastCall("saveMacroIni"), ["Macro_0", data.rows, "1"])
         }
 
         function test_editing_a_delay_or_the_times_data() {
@@ -305,7 +274,7 @@ Item {
             keyClick(Qt.Key_Backspace)
             typeText(data.text)
             keyClick(Qt.Key_Return)
-            compare(callLog.argsOf("ui_View.saveMacroIni"), [["Macro_0", data.saved, data.times]])
+            compare(calls("saveMacroIni"), [["Macro_0", data.saved, data.times]])
         }
 
         // ---- profiles: row 0 is the standard one; the last digit of a name is its number
@@ -346,8 +315,8 @@ Item {
             mouseClick(child(page, "profileNew"))
             compare(profileTexts(page), ["Standard0", "profile_01", "profile_12"])
             compare(page.selectedRow, 2)
-            compare(callLog.argsOf("ui_View.resetProfile"), [[2]])
-            compare(lastArgs("ui_View.updataNameList"), [2, profileTexts(page)])
+            compare(calls("resetProfile"), [[2]])
+            compare(lastCall("updataNameList"), [2, profileTexts(page)])
             compare(child(main, "profileSelector").count, 3)
         }
 
@@ -359,9 +328,9 @@ Item {
             mouseClick(child(page, "profileRow3"))
             mouseClick(child(page, "profileImport"))
             compare(profileTexts(page), six)
-            compare(callLog.argsOf("ui_View.loadProfile"), [[3]])
+            compare(calls("loadProfile"), [[3]])
             mouseClick(child(page, "profileRow4"), 40, 12, Qt.RightButton)
-            shoot("profiles-six-rows.png")
+            shoot(main, "profiles-six-rows.png")
         }
 
         // The pages would otherwise keep showing, and on Save write back, what was replaced.
@@ -380,11 +349,11 @@ Item {
         function test_import_adds_a_row_and_a_cancelled_one_takes_it_back() {
             var page = openProfiles("mouse", ["Standard0", "A1"])
             mouseClick(child(page, "profileImport"))
-            compare(callLog.argsOf("ui_View.loadProfile"), [[2]])
+            compare(calls("loadProfile"), [[2]])
             callLog.setReturn("loadProfile", false)
             mouseClick(child(page, "profileImport"))
             compare(profileTexts(page), ["Standard0", "A1", "profile_02"])
-            compare(lastArgs("ui_View.updataNameList"), [2, profileTexts(page)])
+            compare(lastCall("updataNameList"), [2, profileTexts(page)])
         }
 
         function test_row_0_and_the_active_row_cannot_be_deleted_data() {
@@ -404,11 +373,11 @@ Item {
             var page = openProfiles("mouse", ["Standard0", "A1", "B2", "C3"], 3)
             rowMenu(page, 1, 0)
             compare(profileTexts(page), ["Standard0", "B1", "C2"])
-            compare(callLog.argsOf("ui_View.copyProfile"), [[1, 2], [2, 3]])
+            compare(calls("copyProfile"), [[1, 2], [2, 3]])
             compare(main.profileNo, 2)
             compare(child(main, "profileSelector").textValue, "C")
-            compare(callLog.argsOf("ui_View.setCurrentProfile"), [[2]])
-            compare(callLog.argsOf("ui_View.setGlobalData"), [["mouse/profileNo", 2], ["keyboard/profileNo", 0]])
+            compare(calls("setCurrentProfile"), [[2]])
+            compare(calls("setGlobalData"), [["mouse/profileNo", 2], ["keyboard/profileNo", 0]])
         }
 
         function test_rename_of_a_profile_data() {
