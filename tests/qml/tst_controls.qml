@@ -71,27 +71,6 @@ Item {
             compare(changed.count, 0)
         }
 
-        function test_only_a_long_list_has_a_drag_bar_data() {
-            return [{ tag: "long", rows: 14, drags: 2, changes: 0 }, { tag: "short", rows: 4, drags: 0, changes: 1 }]
-        }
-
-        function test_only_a_long_list_has_a_drag_bar(data) {
-            var texts = []
-            for (var i = 0; i < data.rows; ++i)
-                texts.push("row" + i)
-            var list = dropDown(listComponent, texts)
-            var dragged = spy(list, "dragSignal")
-            var changed = spy(list, "valueChange")
-            openFully(list)
-            // The bar is the strip at the right edge of the open list.
-            mousePress(list, list.width - 6, 24 + 10)
-            mouseMove(list, list.width - 6, 24 + 12)
-            mouseRelease(list, list.width - 6, 24 + 12)
-            animationClock.advanceBy(120)
-            compare(dragged.count, data.drags)
-            compare(changed.count, data.changes)
-        }
-
         function test_list_text_follows_the_model() {
             var list = dropDown(listComponent, ["zero", "one", "two", "three"])
             list.currentSelect = -1
@@ -171,19 +150,6 @@ Item {
             mouseRelease(s, 400, 8)
             compare(spied(delayed), [[Math.floor(s.maxX)]])
             compare(spied(dragged), [[true], [false]])
-        }
-
-        function test_slider_drag_in_scale_mode_snaps_on_release_only() {
-            var s = make(sliderComponent, { "isScale": true, "segment": 4 })
-            var changed = spy(s, "valueChange")
-            var delayed = spy(s, "valueChangeDelay")
-            var step = s.travel / 4
-            mousePress(s, s.minX + 4, 8)
-            mouseMove(s, s.minX + 4 + step + 10, 8)
-            mouseRelease(s, s.minX + 4 + step + 10, 8)
-            compare(s.segmentValue, 1)
-            compare(delayed.signalArguments[0][0], Math.floor(s.minX + step))
-            compare(changed.count, 0)
         }
 
         function test_slider_setters() {
