@@ -58,17 +58,6 @@ Item {
             compare(callLog.count("ui_View.mouseSetDpi"), 0)
         }
 
-        function test_dpi_restore_takes_factory_values_and_keeps_the_stage_count() {
-            var page = dpiPage(8, eightStages, 5)
-            callLog.setKeyedReturn("getDataList", "mouse/dpiValueArray", [1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000])
-            mouseClick(child(page, "dpiRestore"))
-            compare(lastCall("getDataList"), ["mouse/dpiValueArray", true])
-            compare(dpiTexts(page)[7], "1000")
-            compare(page.currentDpiCount, 5)
-            verify(page.isSave)
-            compare(callLog.count("ui_View.mouseSetDpi"), 0)
-        }
-
         function test_dpi_rules_data() {
             return [
                 { tag: "rounds down", ratio: 0.5, min: 200, max: 12000, base: 100, value: 6100 },
@@ -95,15 +84,6 @@ Item {
             page.init(false, false)
             page.firstLoad = false
             return page
-        }
-
-        function test_effect_list_restored_twice_keeps_its_entries() {
-            var page = lightPage(true, true)
-            mouseClick(child(page, "lightRestore"))
-            mouseClick(child(page, "lightRestore"))
-            page.init(true, false)
-            compare(page.lightModel.mdItems.count, 12)
-            verify(page.isSave)
         }
 
         function chooseEffect(page, index) {
@@ -146,31 +126,6 @@ Item {
             compare(sent[1].slice(0, 21), factoryColours.slice(0, 21))
             compare(sent[1].slice(21), data.last)
             compare(lastCall("setDataList")[1].slice(21), data.last)
-        }
-
-        function typeInto(field, text) {
-            field.txtInput.forceActiveFocus()
-            field.txtInput.selectAll()
-            keyClick(Qt.Key_Delete)
-            for (var i = 0; i < text.length; ++i)
-                keyClick(text.charAt(i))
-            field.closeFocus()
-        }
-
-        function test_typed_colour_stays_with_its_block() {
-            var page = lightPage(true, false)
-            child(page, "colorBlock3").clicked(3)
-            typeInto(child(page, "redField"), "0")
-            typeInto(child(page, "greenField"), "0")
-            typeInto(child(page, "blueField"), "255")
-            compare(page.colours[3], "#0000ff")
-            var knob = child(page, "hueBar").knobX
-            verify(page.isSave)
-            child(page, "colorBlock0").clicked(0)
-            compare(child(page, "redField").textValue, "251")
-            child(page, "colorBlock3").clicked(3)
-            compare(child(page, "blueField").textValue, "255")
-            compare(child(page, "hueBar").knobX, knob)
         }
 
         // Positions along the 184-pixel bar and colours, both ways.

@@ -113,18 +113,6 @@ ScreenCase {
         verify(!keyboard.isPictureSave && !keyboard.isFunctionSave)
     }
 
-    function test_choosing_a_picture_or_a_key_in_the_function_view_is_no_edit() {
-        startKeyboard()
-        mouseClick(child(main, "kbViewTab1"))
-        mouseClick(child(child(main, "kbKeySetting"), "kbPicture2"))
-        compare(keyboard.selectPictureValue, 2)
-        mouseClick(child(main, "kbViewTab0"))
-        mouseClick(child(keyboard, "key203"))
-        compare(keyboard.selectKey, 203)
-        compare(keyboard.entryAt(203).keyColorStr2, "00000000")
-        verify(!keyboard.isPictureSave)
-    }
-
     // isStep: 0 both halves, 1 the functions, 2 the colours.
     function test_saving_sends_only_the_half_isStep_names_data() {
         return [{ tag: "all", step: 0, functions: 1, colours: 1, effect: 1 },
@@ -175,25 +163,6 @@ ScreenCase {
         fakeEditor.sent = []
         fakeEditor.modifyMacroData("Jump")
         compare(fakeEditor.sent, [])
-    }
-
-    // The colour choice (block 8 = own colours) is kept only by effects that use it.
-    function test_lighting_effect_values_data() {
-        return [{ tag: "static", effect: 0, block8: false }, { tag: "wave", effect: 2, block8: true },
-                { tag: "dark on press", effect: 5, block8: false }, { tag: "user 5", effect: 16, block8: true }]
-    }
-
-    function test_lighting_effect_values(data) {
-        startKeyboard()
-        var light = child(main, "kbLightControl")
-        light.chooseBlock(7)
-        light.isSave = false
-        var list = child(light, "kbEffectList")
-        list.currentSelect = data.effect
-        list.valueChange(data.effect)
-        compare(child(light, "kbBlock7").visible, data.block8)
-        compare(light.effectValues(), [data.effect, 4, 4, data.block8 ? 7 : 0])
-        verify(light.isSave)
     }
 
     function shipped(language) {

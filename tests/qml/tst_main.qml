@@ -72,26 +72,6 @@ ScreenCase {
         compare(calls("setEnabled"), [[false], [true], [false], [true]])
     }
 
-    function test_report_rate_is_stored_by_row_and_sent_as_the_device_code() {
-        callLog.setKeyedReturn("getData", "mouse/reportRate", "1")
-        start("mouse")
-        compare(child(main, "reportRateList").textValue, "250Hz")
-        chooseRow(child(main, "reportRateList"), 3)
-        compare([calls("setData"), calls("mouseSetReportRate")], [[["mouse/reportRate", 3]], [[1]]])
-    }
-
-    function test_save_sends_the_dirty_pages_under_the_lock() {
-        start("mouse")
-        child(main, "keyMatrix").isSave = true
-        child(main, "dpiPage").isSave = true
-        mouseClick(child(main, "saveButton"))
-        var names = callLog.names()
-        compare(calls("setEnabled"), [[false], [true]])
-        verify(names.indexOf("ui_View.mouseSetKeyMatrix") > names.indexOf("ui_View.setEnabled"))
-        verify(names.indexOf("ui_View.mouseSetDpi") < names.lastIndexOf("ui_View.setEnabled"))
-        compare([calls("mouseSetRGBEffect").length, main.anyDirty], [0, false])
-    }
-
     function test_profile_change_data() {
         return [
             { tag: "mouse with guns", type: "mouse", guns: "true", row: 1, layers: 1 },
@@ -116,18 +96,6 @@ ScreenCase {
         compare([calls("mouseSwitchKeyMatrix").length, calls("mouseResetKeyMatrix").length], [data.layers, data.layers])
     }
 
-    function test_dialogs_cancelled_or_closed_leave_everything() {
-        start("mouse")
-        mouseClick(child(main, "resetButton"))
-        verify(child(main, "resetDialog").visible && child(main, "mainMask").visible)
-        mouseClick(child(main, "resetCancel"))
-        verify(!child(main, "resetDialog").visible && !child(main, "mainMask").visible)
-        mouseClick(child(main, "systemSettingButton"))
-        mouseClick(child(child(main, "systemSetting"), "dialogClose"))
-        verify(!child(main, "mainMask").visible)
-        compare(callLog.names(), [])
-    }
-
     function test_reset_of_the_mouse() {
         callLog.setKeyedReturn("getGlobalData", "mouse/isGun", "true")
         start("mouse")
@@ -139,15 +107,6 @@ ScreenCase {
         compare(calls("setGlobalData"), [["mouse/selectGun", [0, 1, 2]]])
         compare(calls("mouseSendGundata").length, 3)
         compare(calls("setEnabled"), [[false], [true]])
-    }
-
-    function test_reset_of_the_keyboard_reloads_from_the_factory_profile() {
-        start("keyboard")
-        mouseClick(child(main, "resetButton"))
-        mouseClick(child(main, "resetOk"))
-        // The first key of the picture, Esc, is matrix index 5.
-        compare(calls("getDataList")[0], ["keyboardFunctionData/5", true])
-        compare([calls("keyboardSetKeyMatrix").length, calls("resetProfile").length], [1, 0])
     }
 
     function test_device_type_change_runs_the_first_start_again() {
@@ -180,22 +139,6 @@ ScreenCase {
         editor.macroNumber_lv.currentIndex = 0
         main.detectKeyboard(true, 0x06)
         compare([editor.macroData_lv.count, editor.macroData_lv.get(0).info, assign.keyCode1], [1, "C", 0x05])
-    }
-
-    function test_dialogs_drag_inside_the_window_only() {
-        start("mouse")
-        var dialog = child(main, "profilePage")
-        mouseClick(child(main, "configButton"))
-        mousePress(dialog, 200, 250)
-        mouseMove(dialog, -600, -400)
-        mouseMove(dialog, -900, -700)
-        mouseRelease(dialog, -900, -700)
-        compare([dialog.x, dialog.y], [0, 0])
-        mousePress(dialog, 10, 250)
-        mouseMove(dialog, 1500, 900)
-        mouseRelease(dialog, 1500, 900)
-        compare([dialog.x, dialog.y], [1024 - dialog.width, 640 - dialog.height])
-        compare(ctl("onXChanged"), [])
     }
 
     function test_dimming_layer_swallows_clicks_closes_lists_and_drags_with_the_left_button() {

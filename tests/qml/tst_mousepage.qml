@@ -203,29 +203,6 @@ Item {
             animationClock.advanceBy(200)
         }
 
-        // The dot's top runs from 89 to 183 in the target; the pull is truncated.
-        function test_dot_drag_data() {
-            return [
-                { tag: "one above the lowest", to: 182, pull: 63 },
-                { tag: "below the range", to: 260, pull: 64 },
-                { tag: "above the range", to: 10, pull: 0 }
-            ]
-        }
-
-        function test_dot_drag(data) {
-            var guns = makeRig().guns
-            guns.gunNumberModel.setProperty(0, "gunY", "0")
-            guns.open()
-            var target = guns.target
-            mousePress(target, 95, 89 + 4)
-            mouseMove(target, 95, (89 + data.to) / 2 + 4)
-            mouseMove(target, 95, data.to + 4)
-            mouseRelease(target, 95, data.to + 4)
-            compare(calls("mouseSaveGundata"),
-                    [[0, ["M416", "L-Click", "10", "0", String(data.pull), "0"]]])
-            verify(guns.isSave)
-        }
-
         function test_gun_edits_go_to_the_gun_they_were_made_on() {
             var guns = makeRig().guns
             guns.open()
