@@ -171,25 +171,6 @@ ScreenCase {
         return texts["keyboardPage"]
     }
 
-    // The Chinese file says what the pages say without one; a short or missing section
-    // leaves the rest built in.
-    function test_language_section_replaces_the_built_in_texts_data() {
-        return [{ tag: "English", count: 58, title: "Key Info", effect: "User Mode 5" },
-                { tag: "short", count: 5, title: "Key Info", effect: "用户模式5" },
-                { tag: "missing", count: 0, title: "按键信息", effect: "用户模式5" }]
-    }
-
-    function test_language_section_replaces_the_built_in_texts(data) {
-        callLog.setKeyedReturn("getGlobalData", "common/language", "English")
-        callLog.setKeyedReturn("getLangStrings", "keyboardPage", shipped("English").slice(0, data.count))
-        callLog.setKeyedReturn("getDataList", "keyboard/lightValue", [16, 4, 4, 0])
-        startKeyboard()
-        compare(child(main, "kbKeyInfo").title, data.title)
-        compare(child(main, "kbEffectList").textValue, data.effect)
-        if (data.count === 0)
-            compare(shipped("ChineseSimplified"), keyboard.keyboardPageLang)
-    }
-
     function test_screens_in_english_and_chinese_data() {
         return [{ tag: "ChineseSimplified", file: "cn" }, { tag: "English", file: "en" }]
     }

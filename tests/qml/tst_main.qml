@@ -75,7 +75,6 @@ ScreenCase {
     function test_profile_change_data() {
         return [
             { tag: "mouse with guns", type: "mouse", guns: "true", row: 1, layers: 1 },
-            { tag: "mouse without guns", type: "mouse", guns: "false", row: 1, layers: 0 },
             { tag: "same profile", type: "mouse", guns: "true", row: 0 },
             { tag: "keyboard", type: "keyboard", guns: "false", row: 2, layers: 0 }
         ]
@@ -94,19 +93,6 @@ ScreenCase {
         var mouse = data.type === "mouse"
         compare([calls("mouseSetKeyMatrix").length > 0, calls("keyboardSetKeyMatrix").length > 0], [mouse, !mouse])
         compare([calls("mouseSwitchKeyMatrix").length, calls("mouseResetKeyMatrix").length], [data.layers, data.layers])
-    }
-
-    function test_reset_of_the_mouse() {
-        callLog.setKeyedReturn("getGlobalData", "mouse/isGun", "true")
-        start("mouse")
-        child(main, "dpiPage").isSave = true
-        mouseClick(child(main, "resetButton"))
-        mouseClick(child(main, "resetOk"))
-        verify(!child(main, "mainMask").visible && !main.anyDirty)
-        compare([calls("resetProfile"), calls("mouseSetCurrentDPI")], [[[0]], [[2]]])
-        compare(calls("setGlobalData"), [["mouse/selectGun", [0, 1, 2]]])
-        compare(calls("mouseSendGundata").length, 3)
-        compare(calls("setEnabled"), [[false], [true]])
     }
 
     function test_device_type_change_runs_the_first_start_again() {

@@ -57,24 +57,6 @@ Item {
             return [e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3]
         }
 
-        function test_entry_text_data() {
-            return [
-                { tag: "other button code", bytes: [0, 0, 0x42, 0], text: "Double Fire" },
-                { tag: "fire, nameless key", bytes: [1, 0x99, 10, 0], text: "" },
-                { tag: "combination", bytes: [2, 0x11, 0x04, 0x05], text: "LCtrl+RCtrl+A+B" },
-                { tag: "media, first parameter ignored", bytes: [3, 7, 0x83, 0x01], text: "Player" },
-                { tag: "macro", bytes: [4, 1, 3, 0], text: "Burst" },
-                { tag: "dpi out of range", bytes: [5, 0, 9, 0], text: "" },
-                { tag: "unknown class", bytes: [0xFF, 0, 1, 0], text: "" }
-            ]
-        }
-
-        function test_entry_text(data) {
-            callLog.setKeyedReturn("getData", "mouseMacroKey/3", "Burst")
-            var b = data.bytes
-            compare(makeRig().dialog.keyCodeToString(b[0], b[1], b[2], b[3]), data.text)
-        }
-
         function test_last_left_button_cannot_be_reassigned() {
             var keys = makeRig().matrix.modKeys
             verify(keys.checkOneLeftKey(0))
@@ -137,22 +119,6 @@ Item {
             compare(section(dialog, "groupSection").boxText, data.text)
             closeDialog(dialog)
             compare(rig.matrix.isSave, data.bytes[0] === 2)
-        }
-
-        function test_closing_without_a_change_stores_and_sends_nothing() {
-            var rig = makeRig()
-            var dialog = openOn(rig, 1)
-            // Choosing the function the button already has is no change.
-            clickIn(dialog, "mouseSection", "mouseSectionRadio2")
-            clickIn(dialog, "groupSection", "comboBox")
-            var grid = clickIn(dialog, "mediaSection", "mediaSectionGrid")
-            verify(grid.isDrop)
-            closeDialog(dialog)
-            animationClock.advanceBy(200)
-            verify(!dialog.isComboInput)
-            verify(!grid.isDrop)
-            verify(!rig.matrix.isSave)
-            compare(callLog.names(), [])
         }
 
         function test_restore_one_and_all() {

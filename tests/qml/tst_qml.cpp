@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -15,7 +14,7 @@
 #include <QtQuickTest>
 
 // Publishes the recording stand-ins under the names the application uses, and
-// what the checks on the screens' sources, texts and factory keys read.
+// what the checks on the shipped texts and factory keys read.
 class Setup : public QObject
 {
     Q_OBJECT
@@ -49,15 +48,6 @@ public Q_SLOTS:
         const QString shots = QStringLiteral(QUORIX_SCREENSHOT_DIR);
         QDir().mkpath(shots);
         context->setContextProperty(QStringLiteral("screenshotDir"), shots);
-        QVariantMap screenSources;
-        QDirIterator it(QStringLiteral(":/modules/qml"), {QStringLiteral("*.qml")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (file.open(QIODevice::ReadOnly))
-                screenSources.insert(QStringLiteral("qrc") + file.fileName(), QString::fromUtf8(file.readAll()));
-        }
-        context->setContextProperty(QStringLiteral("screenSources"), screenSources);
         // The shipped language files: language → section → strings.
         QVariantMap shippedTexts;
         QDirIterator files(QStringLiteral(QUORIX_I18N_DIR), {QStringLiteral("*.ini")}, QDir::Files);

@@ -37,11 +37,6 @@ Item {
             shoot(main, "keyboard-reset.png")
         }
 
-        function catalogued(group, name) {
-            var names = Theme.imageCatalogue[group]
-            return names !== undefined && names.indexOf(name) >= 0
-        }
-
         function test_every_catalogued_image_loads() {
             for (var group in Theme.imageCatalogue) {
                 var names = Theme.imageCatalogue[group]
@@ -52,25 +47,6 @@ Item {
                     verify(image.implicitWidth > 0 && image.implicitHeight > 0, url)
                 }
             }
-        }
-
-        // Every image a screen names literally is one of the drawn ones.
-        function test_screens_name_only_catalogued_images() {
-            var patterns = [[/Theme\.img\("([A-Za-z]+)", "([A-Za-z0-9-]+)"\)/g, function(m) { return catalogued(m[1], m[2]) }],
-                            [/Theme\.plainImg\("([A-Za-z0-9-]+)"\)/g, function(m) { return catalogued("", m[1]) }],
-                            [/ImageButton \{[^}]*?name: "([A-Za-z]+)"/g,
-                             function(m) { return catalogued("index", m[1]) && catalogued("index", m[1] + "H") }]]
-            var found = 0
-            for (var file in screenSources) {
-                for (var p = 0; p < patterns.length; ++p) {
-                    var m
-                    while ((m = patterns[p][0].exec(screenSources[file])) !== null) {
-                        verify(patterns[p][1](m), file + ": " + m[0])
-                        ++found
-                    }
-                }
-            }
-            verify(found >= 19, found)
         }
 
         function test_the_chinese_font_is_installed_and_chosen_first() {
