@@ -180,29 +180,6 @@ Item {
             return dialog
         }
 
-        function test_speed_steps_at_the_ends_and_between_data() {
-            return [
-                { tag: "far right", x: 1000, position: 340, step: 10 },
-                { tag: "far left", x: -1000, position: 2, step: 0 },
-                { tag: "on a threshold", x: 104, position: 104, step: 4 },
-                { tag: "below a threshold", x: 103, position: 103, step: 3 }
-            ]
-        }
-
-        function test_speed_steps_at_the_ends_and_between(data) {
-            var dialog = systemDialog(171, 188, 3)
-            var slider = child(child(dialog, "cursorSlider"), "slider")
-            var knobX = 171 + 4
-            mousePress(slider, knobX, slider.height / 2)
-            mouseMove(slider, knobX + (data.x - 171) / 2, slider.height / 2)
-            mouseMove(slider, knobX + data.x - 171, slider.height / 2)
-            compare(callLog.count("ui_View.mouseSetCursorSpeed"), 0)
-            mouseRelease(slider, knobX + data.x - 171, slider.height / 2)
-            compare(stored("mouse/mouseRate"), data.position)
-            compare(calls("mouseSetCursorSpeed"), [[data.step]])
-            compare(callLog.count("ui_View.mouseSetDoubleClickSpeed") + callLog.count("ui_Ctl.onXChanged"), 0)
-        }
-
         function test_stored_scroll_value_picks_the_radio_button_data() {
             return [
                 { tag: "rows", stored: 7, screen: false, field: "7" },

@@ -359,19 +359,5 @@ Item {
             compare(calls("setGlobalData"), [["mouse/profileNo", 2], ["keyboard/profileNo", 0]])
         }
 
-        function test_rename_of_a_profile_data() {
-            return [{ tag: "free name", text: "Sniper", texts: ["Standard0", "Sniper1", "B2"] },
-                    { tag: "name of another row", text: "B", texts: ["Standard0", "A1", "B2"] }]
-        }
-
-        function test_rename_of_a_profile(data) {
-            var page = openProfiles("mouse", ["Standard0", "A1", "B2"])
-            mouseDoubleClickSequence(child(page, "profileRow1"))
-            typeText(data.text)
-            keyClick(Qt.Key_Return)
-            compare(profileTexts(page), data.texts)
-            // Selecting a row does not switch the active profile.
-            compare(main.profileNo, 0)
-        }
     }
 }
