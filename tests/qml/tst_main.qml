@@ -152,6 +152,18 @@ ScreenCase {
         compare([ctl("onXChanged")[0], ctl("onYChanged")[0]], [[10], [20]])
     }
 
+    // Key caps take right clicks; under the layer they get none.
+    function test_dimming_layer_takes_every_button() {
+        start("keyboard")
+        var keyboard = child(main, "keyboardMain")
+        var cap = child(main, "key102")
+        var at = cap.mapToItem(main, 5, 5)
+        main.openDialog(child(main, "profilePage"))
+        mouseClick(main, at.x, at.y, Qt.RightButton)
+        mouseClick(main, at.x, at.y, Qt.MiddleButton)
+        verify(keyboard.selectKey !== 102)
+    }
+
     function test_macro_editor_opens_above_the_assignment_dialog() {
         start("mouse")
         mouseClick(child(main, "mouseLabel1"))
