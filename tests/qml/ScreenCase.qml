@@ -61,6 +61,14 @@ TestCase {
         return all[all.length - 1]
     }
 
+    // `fn` of every entry of a list model.
+    function entries(model, fn) {
+        var out = []
+        for (var i = 0; i < model.count; ++i)
+            out.push(fn(model.get(i)))
+        return out
+    }
+
     function spy(target, signalName) {
         return createTemporaryObject(spyComponent, stage, { "target": target, "signalName": signalName })
     }

@@ -36,17 +36,11 @@ Item {
         }
 
         function names(editor) {
-            var list = []
-            for (var i = 0; i < editor.macroNumberModel.count; ++i)
-                list.push(editor.macroNumberModel.get(i).textValue)
-            return list
+            return entries(editor.macroNumberModel, function(e) { return e.textValue })
         }
 
         function rows(editor) {
-            var list = []
-            for (var i = 0; i < editor.macroData_lv.count; ++i)
-                list.push(editor.macroData_lv.get(i).type + "," + editor.macroData_lv.get(i).info)
-            return list
+            return entries(editor.macroData_lv, function(e) { return e.type + "," + e.info })
         }
 
         function typeText(text) {
@@ -275,10 +269,7 @@ Item {
         }
 
         function profileTexts(page) {
-            var list = []
-            for (var i = 0; i < page.profileDataModel0.count; ++i)
-                list.push(page.profileDataModel0.get(i).textValue + page.profileDataModel0.get(i).profileNo)
-            return list
+            return entries(page.profileDataModel0, function(e) { return e.textValue + e.profileNo })
         }
 
         function rowMenu(page, row, entry) {
