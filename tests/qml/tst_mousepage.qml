@@ -66,7 +66,7 @@ Item {
             verify(!keys.checkOneLeftKey(4))
         }
 
-        function test_fire_key_capture_rate_and_times() {
+        function test_fire_key_capture_and_times() {
             var rig = makeRig()
             var dialog = openOn(rig, 2)
             var fire = section(dialog, "fireSection")
