@@ -1,10 +1,12 @@
 #include "TestData.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -395,6 +397,93 @@ private Q_SLOTS:
         QVERIFY(r.err.isEmpty());
         program.terminate();
         QVERIFY(program.waitForFinished(5000));
+    }
+
+    // The settings side of ui_View is served without the window host; a trace
+    // file makes the host serve it. Both must print, fail and write alike.
+    void bothHalvesAnswerSettingsCallsAlike_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("script");
+        const QString call = QStringLiteral("call");
+        QTest::newRow("read") << QStringList{call, QStringLiteral("ui_View.getData"), QStringLiteral("\"mouse/reportRate\""),
+                                             QStringLiteral("false")} << QByteArray();
+        QTest::newRow("write") << QStringList{call, QStringLiteral("ui_View.setDataList"), QStringLiteral("\"test/k\""),
+                                              QStringLiteral("[1,\"b\",true]")} << QByteArray();
+        QTest::newRow("name list") << QStringList{call, QStringLiteral("ui_View.getNameList"), QStringLiteral("0")}
+                                   << QByteArray();
+        QTest::newRow("profile copy") << QStringList{call, QStringLiteral("ui_View.copyProfile"), QStringLiteral("3"),
+                                                     QStringLiteral("1")} << QByteArray();
+        QTest::newRow("gun data") << QStringList{call, QStringLiteral("ui_View.modifyGundata"), QStringLiteral("1"),
+                                                 QStringLiteral("[\"g\",1,2,3,4,5]")} << QByteArray();
+        QTest::newRow("macro script")
+            << QStringList{QStringLiteral("script")}
+            << QByteArray("# a macro made, filled and read back\n"
+                          "ui_View.createMacroIni \"m\" 2\n"
+                          "ui_View.saveMacroIni \"m\" [\"a\", \"b\"] 3\n"
+                          "ui_View.loadMacroIni \"m\"\n"
+                          "ui_View.setCurrentProfile 2\n"
+                          "ui_View.getGlobalData \"mouse/profileNo\"\n");
+        QTest::newRow("bad script line") << QStringList{QStringLiteral("script")}
+                                         << QByteArray("ui_View.setData \"k\" 1\nui_View.getData \"k\"\n");
+        QTest::newRow("argument type") << QStringList{call, QStringLiteral("ui_View.setCurrentProfile"), QStringLiteral("\"x\"")}
+                                       << QByteArray();
+        QTest::newRow("malformed JSON") << QStringList{call, QStringLiteral("ui_View.getData"), QStringLiteral("[1,"),
+                                                       QStringLiteral("false")} << QByteArray();
+        QTest::newRow("dialog slot without a file") << QStringList{call, QStringLiteral("ui_View.saveProfile"), QStringLiteral("1")}
+                                                    << QByteArray();
+        QTest::newRow("device out of range") << QStringList{QStringLiteral("--device"), QStringLiteral("7"), call,
+                                                            QStringLiteral("ui_View.getGunDataKey")} << QByteArray();
+    }
+
+    void bothHalvesAnswerSettingsCallsAlike()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, script);
+        if (!script.isEmpty()) {
+            QFile file(m_tmp.filePath(QStringLiteral("calls.txt")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(script);
+            args << file.fileName();
+        }
+        const auto files = [](const QString& root) {
+            QMap<QString, QByteArray> contents;
+            QDirIterator it(root + QStringLiteral("/modules"), QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile f(it.next());
+                contents.insert(f.fileName().mid(root.size()), f.open(QIODevice::ReadOnly) ? f.readAll() : "?");
+            }
+            return contents;
+        };
+        const Run lite = ctl(args);
+        const auto liteFiles = files(m_root->path());
+        m_root.reset();
+        m_root = std::make_unique<TestDataRoot>();
+        const Run host = ctl(QStringList{QStringLiteral("--trace"), tracePath()} + args);
+        QCOMPARE(lite.err, host.err);
+        QCOMPARE(lite.out, host.out);
+        QCOMPARE(lite.code, host.code);
+        QVERIFY(files(m_root->path()) == liteFiles);
+    }
+
+    // A settings call works where no display can be reached, whatever platform
+    // the session asks for.
+    void settingsCallsNeedNoDisplay()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_root->path(), QStringLiteral("call"),
+                                                QStringLiteral("ui_View.getGlobalData"),
+                                                QStringLiteral("\"common/deviceCount\"")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardOutput(), QByteArray("\"2\"\n"));
     }
 
     void unreadableDataRoot()
