@@ -399,8 +399,9 @@ private Q_SLOTS:
         QVERIFY(program.waitForFinished(5000));
     }
 
-    // The settings side of ui_View is served without the window host; a trace
-    // file makes the host serve it. Both must print, fail and write alike.
+    // The settings side of ui_View and the slot lists are served without the
+    // window host; a trace file makes the host serve them. Both must print, fail
+    // and write alike.
     void bothHalvesAnswerSettingsCallsAlike_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -410,10 +411,6 @@ private Q_SLOTS:
                                              QStringLiteral("false")} << QByteArray();
         QTest::newRow("write") << QStringList{call, QStringLiteral("ui_View.setDataList"), QStringLiteral("\"test/k\""),
                                               QStringLiteral("[1,\"b\",true]")} << QByteArray();
-        QTest::newRow("name list") << QStringList{call, QStringLiteral("ui_View.getNameList"), QStringLiteral("0")}
-                                   << QByteArray();
-        QTest::newRow("profile copy") << QStringList{call, QStringLiteral("ui_View.copyProfile"), QStringLiteral("3"),
-                                                     QStringLiteral("1")} << QByteArray();
         QTest::newRow("gun data") << QStringList{call, QStringLiteral("ui_View.modifyGundata"), QStringLiteral("1"),
                                                  QStringLiteral("[\"g\",1,2,3,4,5]")} << QByteArray();
         QTest::newRow("macro script")
@@ -426,14 +423,12 @@ private Q_SLOTS:
                           "ui_View.getGlobalData \"mouse/profileNo\"\n");
         QTest::newRow("bad script line") << QStringList{QStringLiteral("script")}
                                          << QByteArray("ui_View.setData \"k\" 1\nui_View.getData \"k\"\n");
-        QTest::newRow("argument type") << QStringList{call, QStringLiteral("ui_View.setCurrentProfile"), QStringLiteral("\"x\"")}
-                                       << QByteArray();
-        QTest::newRow("malformed JSON") << QStringList{call, QStringLiteral("ui_View.getData"), QStringLiteral("[1,"),
-                                                       QStringLiteral("false")} << QByteArray();
         QTest::newRow("dialog slot without a file") << QStringList{call, QStringLiteral("ui_View.saveProfile"), QStringLiteral("1")}
                                                     << QByteArray();
         QTest::newRow("device out of range") << QStringList{QStringLiteral("--device"), QStringLiteral("7"), call,
                                                             QStringLiteral("ui_View.getGunDataKey")} << QByteArray();
+        QTest::newRow("slots") << QStringList{QStringLiteral("slots")} << QByteArray();
+        QTest::newRow("slots of another") << QStringList{QStringLiteral("slots"), QStringLiteral("gui")} << QByteArray();
     }
 
     void bothHalvesAnswerSettingsCallsAlike()

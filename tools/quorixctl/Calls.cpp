@@ -67,6 +67,27 @@ void requireDeviceInList(int device, int count)
         throw UsageError{QStringLiteral("--device %1: the device list has %2 record(s)").arg(device).arg(count)};
 }
 
+void requireKnownObject(const QString& name)
+{
+    if (name != QLatin1String("ui_View") && name != QLatin1String("hid"))
+        throw UsageError{QStringLiteral("unknown object %1 (ui_View or hid)").arg(name)};
+}
+
+void printSlots(const QStringList& args, const QStringList& viewSlots, const QStringList& hidSlots)
+{
+    if (args.size() > 1)
+        throw UsageError{QStringLiteral("slots takes at most one object name")};
+    if (!args.isEmpty())
+        requireKnownObject(args.first());
+    const bool all = args.isEmpty();
+    if (all || args.first() == QLatin1String("ui_View"))
+        for (const QString& line : viewSlots)
+            out() << line << Qt::endl;
+    if (all || args.first() == QLatin1String("hid"))
+        for (const QString& line : hidSlots)
+            out() << line << Qt::endl;
+}
+
 SlotCall prepareCall(const ObjectLookup& object, const QString& target, const QJsonArray& args,
                      const QString& fileOption)
 {

@@ -34,6 +34,13 @@ void enterDataRoot(const Options& options);
 // UsageError when --device names a record beyond the device list's `count`.
 void requireDeviceInList(int device, int count);
 
+// UsageError for an object name other than ui_View and hid.
+void requireKnownObject(const QString& name);
+
+// What `slots` prints for its arguments (none, or one object name), given the
+// slot lines of ui_View and hid; UsageError for other arguments.
+void printSlots(const QStringList& args, const QStringList& viewSlots, const QStringList& hidSlots);
+
 // The objects a call may address, by name; throws UsageError for another name.
 using ObjectLookup = std::function<QObject*(const QString& name)>;
 

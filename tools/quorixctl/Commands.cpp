@@ -67,16 +67,10 @@ int Commands::cmdDevices()
 
 int Commands::cmdSlots()
 {
-    QStringList names = {QStringLiteral("ui_View"), QStringLiteral("hid")};
-    if (m_opt.args.size() > 1)
-        throw UsageError{QStringLiteral("slots takes at most one object name")};
-    if (!m_opt.args.isEmpty()) {
-        m_tool->object(m_opt.args.first());
-        names = {m_opt.args.first()};
-    }
-    for (const QString& n : names)
-        for (const QString& line : SlotCall::signatures(m_tool->object(n), n))
-            out() << line << Qt::endl;
+    const auto signatures = [this](const QString& name) {
+        return SlotCall::signatures(*m_tool->object(name)->metaObject(), name);
+    };
+    printSlots(m_opt.args, signatures(QStringLiteral("ui_View")), signatures(QStringLiteral("hid")));
     return 0;
 }
 

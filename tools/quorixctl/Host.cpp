@@ -133,9 +133,8 @@ int ToolHost::selectDevice(bool required)
 
 QObject* ToolHost::object(const QString& name)
 {
+    requireKnownObject(name);
     if (name == QLatin1String("ui_View"))
         return m_host->view();
-    if (name == QLatin1String("hid"))
-        return &m_host->hid();
-    throw UsageError{QStringLiteral("unknown object %1 (ui_View or hid)").arg(name)};
+    return &m_host->hid();
 }

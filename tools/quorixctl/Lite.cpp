@@ -1,6 +1,7 @@
 #include "Lite.h"
 
 #include "Calls.h"
+#include "SlotTable.h"
 #include "devices/DeviceList.h"
 #include "view/FileDialogs.h"
 #include "view/SettingsView.h"
@@ -51,6 +52,8 @@ bool serves(const Options& o)
     // The trace file is the window host's to open.
     if (!o.shared.trace.isEmpty())
         return false;
+    if (o.command == QLatin1String("slots"))
+        return true;
     if (o.command == QLatin1String("call"))
         return !o.args.isEmpty() && isSettingsSlot(o.args.first());
     if (o.command == QLatin1String("script"))
@@ -65,6 +68,10 @@ int run(const Options& o)
         return 0;
     }
     enterDataRoot(o);
+    if (o.command == QLatin1String("slots")) {
+        printSlots(o.args, SlotTable::view(), SlotTable::hid());
+        return 0;
+    }
     AnsweredFileDialogs dialogs(o.file);
     SettingsView view(dialogs);
     const ObjectLookup object = [&view](const QString&) -> QObject* { return &view; };

@@ -35,7 +35,7 @@ public:
     bool hasOutputs() const;
 
     // One line per public slot declared by the object's own class.
-    static QStringList signatures(const QObject* object, const QString& objectName);
+    static QStringList signatures(const QMetaObject& mo, const QString& objectName);
 
 private:
     struct Arg
