@@ -4,6 +4,7 @@
 #include "protocol/Hid_Thread.h"
 #include "view/Macros.h"
 #include "view/PointerSettings.h"
+#include "view/SettingsView.h"
 #include "view/myQQuickView.h"
 
 #include <QQmlContext>
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void clearHidBusyAndUpdateDoNothingHarmful();
     void screensPassNumbersToByteParameters();
     void theFileSlotsAreTheOnesThatAsk();
+    void settingsViewSlotsAreTheViews();
     void scriptValuesReachTheFilesAsPlainText_data();
     void scriptValuesReachTheFilesAsPlainText();
 
@@ -176,6 +178,29 @@ void tst_ViewSlots::theFileSlotsAreTheOnesThatAsk()
     }
     // Cancelled: nothing was imported or exported.
     QVERIFY(!QFile::exists(Macros::filePath(QStringLiteral("m"))));
+}
+
+// quorixctl serves these slots without the view: a slot that differs in any
+// overload would take other arguments, or fail otherwise, than the screens' one.
+void tst_ViewSlots::settingsViewSlotsAreTheViews()
+{
+    const auto publicSlots = [](const QMetaObject& mo, const QByteArray& name) {
+        QStringList found;
+        for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
+            const QMetaMethod m = mo.method(i);
+            if (m.methodType() == QMetaMethod::Slot && m.access() == QMetaMethod::Public && m.name() == name)
+                found << QString::fromLatin1(QByteArray(m.typeName()) + ' ' + m.methodSignature() + ' '
+                                             + m.parameterNames().join(','));
+        }
+        return found;
+    };
+    const QMetaObject& lite = SettingsView::staticMetaObject;
+    QVERIFY(lite.methodCount() - lite.methodOffset() > 20);
+    for (int i = lite.methodOffset(); i < lite.methodCount(); ++i) {
+        const QByteArray name = lite.method(i).name();
+        QCOMPARE(publicSlots(lite, name), publicSlots(myQQuickView::staticMetaObject, name));
+    }
+    QCOMPARE(SettingsView::slotsAskingForFiles(), myQQuickView::slotsAskingForFiles());
 }
 
 void tst_ViewSlots::callsWithExtraArgumentsKeepDeclaredBehaviour()
