@@ -31,6 +31,12 @@ public:
     void close(HidHandle*) override {}
 };
 
+// An interface of vendor 04d9 at /dev/hidrawN.
+HidInterfaceInfo iface(int n, quint16 pid, quint16 page, quint16 usage)
+{
+    return {QByteArray("/dev/hidraw") + QByteArray::number(n), 0x04d9, pid, page, usage};
+}
+
 DeviceRecord record(quint16 pid, quint16 page, quint16 usage, quint16 page2, quint16 usage2)
 {
     DeviceRecord r;
@@ -40,62 +46,51 @@ DeviceRecord record(quint16 pid, quint16 page, quint16 usage, quint16 page2, qui
     r.usage = usage;
     r.usagePage2 = page2;
     r.usage2 = usage2;
+    r.path = r.path2 = QStringLiteral("stale");
     return r;
 }
 
-HidInterfaceInfo iface(const char* path, quint16 pid, quint16 page, quint16 usage)
-{
-    return {QByteArray(path), 0x04d9, pid, page, usage};
-}
-
 } // namespace
+
+Q_DECLARE_METATYPE(HidInterfaceInfo)
 
 class TestDetection : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void bothDevicesPresent()
+    void locateInterfaces_data()
     {
+        QTest::addColumn<QList<HidInterfaceInfo>>("interfaces");
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("both devices present")
+            << QList<HidInterfaceInfo>{iface(0, 0x8008, 0xff01, 0x0001), iface(1, 0x8008, 0xff02, 0x0001),
+                                       iface(2, 0xa1ee, 0xff00, 0xff00), iface(3, 0xa1ee, 0xff01, 0xff01),
+                                       iface(4, 0xa1ee, 0x0001, 0x0002), iface(5, 0x1234, 0xff01, 1)}
+            << QStringList{"/dev/hidraw0 /dev/hidraw1", "/dev/hidraw2 /dev/hidraw3", "/dev/hidraw5 /dev/hidraw5"};
+        // Absent interfaces leave empty paths, never the stale ones.
+        QTest::newRow("absent interfaces") << QList<HidInterfaceInfo>{iface(0, 0x8008, 0xff01, 0x0001)}
+                                           << QStringList{"/dev/hidraw0 ", " ", " "};
+        // Later matches overwrite; one interface may fill both paths.
+        QTest::newRow("later matches") << QList<HidInterfaceInfo>{iface(5, 0x1234, 0xff01, 1), iface(7, 0x1234, 0xff01, 1)}
+                                       << QStringList{" ", " ", "/dev/hidraw7 /dev/hidraw7"};
+    }
+
+    void locateInterfaces()
+    {
+        QFETCH(QList<HidInterfaceInfo>, interfaces);
         EnumeratingBackend b;
-        b.interfaces = {iface("/dev/hidraw0", 0x8008, 0xff01, 0x0001), iface("/dev/hidraw1", 0x8008, 0xff02, 0x0001),
-                        iface("/dev/hidraw2", 0xa1ee, 0xff00, 0xff00), iface("/dev/hidraw3", 0xa1ee, 0xff01, 0xff01),
-                        iface("/dev/hidraw4", 0xa1ee, 0x0001, 0x0002)};
+        b.interfaces = interfaces;
         QList<DeviceRecord> list = {record(0x8008, 0xff01, 0x0001, 0xff02, 0x0001),
-                                    record(0xa1ee, 0xff00, 0xff00, 0xff01, 0xff01)};
+                                    record(0xa1ee, 0xff00, 0xff00, 0xff01, 0xff01),
+                                    record(0x1234, 0xff01, 0x0001, 0xff01, 0x0001)};
         Detection::locateInterfaces(list, b);
-        QCOMPARE(list[0].path, QStringLiteral("/dev/hidraw0"));
-        QCOMPARE(list[0].path2, QStringLiteral("/dev/hidraw1"));
-        QCOMPARE(list[1].path, QStringLiteral("/dev/hidraw2"));
-        QCOMPARE(list[1].path2, QStringLiteral("/dev/hidraw3"));
+        QStringList paths;
+        for (const DeviceRecord& r : list)
+            paths << r.path + QLatin1Char(' ') + r.path2;
+        QTEST(paths, "paths");
         // One enumeration per record, filtered by vendor and product.
-        QCOMPARE(b.asked.size(), 2);
-        QCOMPARE(b.asked[1], qMakePair(quint16(0x04d9), quint16(0xa1ee)));
-    }
-
-    void laterMatchesOverwriteAndOneInterfaceMayFillBoth()
-    {
-        EnumeratingBackend b;
-        b.interfaces = {iface("/dev/hidraw5", 0x8008, 0xff01, 0x0001), iface("/dev/hidraw7", 0x8008, 0xff01, 0x0001)};
-        QList<DeviceRecord> list = {record(0x8008, 0xff01, 0x0001, 0xff01, 0x0001)};
-        Detection::locateInterfaces(list, b);
-        QCOMPARE(list[0].path, QStringLiteral("/dev/hidraw7"));
-        QCOMPARE(list[0].path2, QStringLiteral("/dev/hidraw7"));
-    }
-
-    void absentInterfacesLeaveEmptyPaths()
-    {
-        EnumeratingBackend b;
-        b.interfaces = {iface("/dev/hidraw0", 0x8008, 0xff01, 0x0001)};
-        QList<DeviceRecord> list = {record(0x8008, 0xff01, 0x0001, 0xff02, 0x0001),
-                                    record(0xa1ee, 0xff00, 0xff00, 0xff01, 0xff01)};
-        list[1].path = QStringLiteral("stale");
-        list[1].path2 = QStringLiteral("stale");
-        Detection::locateInterfaces(list, b);
-        QCOMPARE(list[0].path, QStringLiteral("/dev/hidraw0"));
-        QVERIFY(list[0].path2.isEmpty());
-        QVERIFY(list[1].path.isEmpty());
-        QVERIFY(list[1].path2.isEmpty());
+        QCOMPARE(b.asked, (QList<QPair<quint16, quint16>>{{0x04d9, 0x8008}, {0x04d9, 0xa1ee}, {0x04d9, 0x1234}}));
     }
 };
 

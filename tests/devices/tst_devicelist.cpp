@@ -3,6 +3,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Every field of a record in one line, so a table row states a whole record.
+QString describe(const DeviceRecord& r)
+{
+    return QStringLiteral("%1 %2:%3 %4/%5 %6/%7 %8 %9 %10")
+        .arg(r.type)
+        .arg(r.vid, 4, 16, QLatin1Char('0')).arg(r.pid, 4, 16, QLatin1Char('0'))
+        .arg(r.usagePage, 4, 16, QLatin1Char('0')).arg(r.usage, 4, 16, QLatin1Char('0'))
+        .arg(r.usagePage2, 4, 16, QLatin1Char('0')).arg(r.usage2, 4, 16, QLatin1Char('0'))
+        .arg(r.reportLength).arg(r.isEncode ? "scrambled" : "plain", r.sCode);
+}
+
+} // namespace
+
 class TestDeviceList : public QObject
 {
     Q_OBJECT
@@ -20,69 +35,37 @@ class TestDeviceList : public QObject
     }
 
 private Q_SLOTS:
-    void installedList()
-    {
-        const QString path = write("[common]\ndeviceCount=2\nname=Title here\n"
-                                   "[0]\ntype=0\nvid=04d9\npid=8008\nusagePage=ff01\nusage=0001\n"
-                                   "usagePage2=ff02\nusage2=0001\nreportLength=64\nisEncode=false\nsCode=418263\n"
-                                   "[1]\ntype=1\nvid=04d9\npid=a1ee\nusagePage=ff00\nusage=ff00\n"
-                                   "usagePage2=ff01\nusage2=ff01\nreportLength=32\n");
-        const QList<DeviceRecord> list = DeviceList::read(path);
-        QCOMPARE(list.size(), 2);
-        const DeviceRecord& kb = list[0];
-        QCOMPARE(kb.type, 0);
-        QCOMPARE(kb.vid, quint16(0x04d9));
-        QCOMPARE(kb.pid, quint16(0x8008));
-        QCOMPARE(kb.usagePage, quint16(0xff01));
-        QCOMPARE(kb.usage, quint16(0x0001));
-        QCOMPARE(kb.usagePage2, quint16(0xff02));
-        QCOMPARE(kb.usage2, quint16(0x0001));
-        QCOMPARE(kb.reportLength, 64);
-        QCOMPARE(kb.isEncode, false);
-        QCOMPARE(kb.sCode, QStringLiteral("418263"));
-        QVERIFY(kb.path.isEmpty() && kb.path2.isEmpty());
-        const DeviceRecord& ms = list[1];
-        QCOMPARE(ms.type, 1);
-        QCOMPARE(ms.pid, quint16(0xa1ee));
-        QCOMPARE(ms.usagePage, quint16(0xff00));
-        QCOMPARE(ms.usage2, quint16(0xff01));
-        QCOMPARE(ms.reportLength, 32);
-        QCOMPARE(DeviceList::readTitle(path), QStringLiteral("Title here"));
-    }
-
-    void defaultsAndBase16_data()
+    void records_data()
     {
         QTest::addColumn<QByteArray>("group");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("vid");
-        QTest::addColumn<int>("reportLength");
-        QTest::addColumn<bool>("isEncode");
-        QTest::addColumn<QString>("sCode");
-        QTest::newRow("all but one absent") << QByteArray("usage=0\n") << -1 << 0 << 32 << false << "418263";
-        QTest::newRow("type unreadable") << QByteArray("type=zz\n") << 0 << 0 << 32 << false << "418263";
-        QTest::newRow("hex with letters") << QByteArray("type=a\nvid=FFFF\n") << 10 << 0xffff << 32 << false << "418263";
-        QTest::newRow("low 16 bits kept") << QByteArray("vid=1ffff\n") << -1 << 0xffff << 32 << false << "418263";
-        QTest::newRow("0x prefix accepted") << QByteArray("vid=0x04d9\n") << -1 << 0x04d9 << 32 << false << "418263";
-        QTest::newRow("non-positive length passed on") << QByteArray("reportLength=0\n") << -1 << 0 << 0 << false << "418263";
-        QTest::newRow("scrambled") << QByteArray("isEncode=true\nsCode=123\n") << -1 << 0 << 32 << true << "123";
+        QTest::addColumn<QString>("record");
+        QTest::newRow("keyboard as installed")
+            << QByteArray("type=0\nvid=04d9\npid=8008\nusagePage=ff01\nusage=0001\nusagePage2=ff02\nusage2=0001\n"
+                          "reportLength=64\nisEncode=false\nsCode=418263\n")
+            << "0 04d9:8008 ff01/0001 ff02/0001 64 plain 418263";
+        QTest::newRow("all absent") << QByteArray("x=0\n") << "-1 0000:0000 0000/0000 0000/0000 32 plain 418263";
+        QTest::newRow("type unreadable") << QByteArray("type=zz\n") << "0 0000:0000 0000/0000 0000/0000 32 plain 418263";
+        QTest::newRow("hex, low 16 bits, 0x")
+            << QByteArray("type=a\nvid=FFFF\npid=1ffff\nusagePage=0x04d9\n")
+            << "10 ffff:ffff 04d9/0000 0000/0000 32 plain 418263";
+        QTest::newRow("scrambled") << QByteArray("isEncode=true\nsCode=123\n")
+                                   << "-1 0000:0000 0000/0000 0000/0000 32 scrambled 123";
         // Values that are not what their key holds take the default instead of a guess.
-        QTest::newRow("NaN is not true") << QByteArray("isEncode=NaN\n") << -1 << 0 << 32 << false << "418263";
-        QTest::newRow("@ is not true") << QByteArray("isEncode=@\n") << -1 << 0 << 32 << false << "418263";
-        QTest::newRow("1 is true") << QByteArray("isEncode=1\n") << -1 << 0 << 32 << true << "418263";
-        QTest::newRow("length not a number") << QByteArray("reportLength=64x\n") << -1 << 0 << 32 << false << "418263";
+        QTest::newRow("NaN is not true") << QByteArray("isEncode=NaN\n") << "-1 0000:0000 0000/0000 0000/0000 32 plain 418263";
+        QTest::newRow("@ is not true") << QByteArray("isEncode=@\n") << "-1 0000:0000 0000/0000 0000/0000 32 plain 418263";
+        QTest::newRow("1 is true") << QByteArray("isEncode=1\n") << "-1 0000:0000 0000/0000 0000/0000 32 scrambled 418263";
+        QTest::newRow("length not a number") << QByteArray("reportLength=64x\n") << "-1 0000:0000 0000/0000 0000/0000 32 plain 418263";
     }
 
-    void defaultsAndBase16()
+    void records()
     {
         QFETCH(QByteArray, group);
-        const QString path = write("[common]\ndeviceCount=1\n[0]\n" + group);
+        const QString path = write("[common]\ndeviceCount=1\nname=Title here\n[0]\n" + group);
         const QList<DeviceRecord> list = DeviceList::read(path);
         QCOMPARE(list.size(), 1);
-        QTEST(list[0].type, "type");
-        QTEST(int(list[0].vid), "vid");
-        QTEST(list[0].reportLength, "reportLength");
-        QTEST(list[0].isEncode, "isEncode");
-        QTEST(list[0].sCode, "sCode");
+        QTEST(describe(list[0]), "record");
+        QVERIFY(list[0].path.isEmpty() && list[0].path2.isEmpty());
+        QCOMPARE(DeviceList::readTitle(path), QStringLiteral("Title here"));
     }
 
     void missingOrGarbledFiles_data()
@@ -98,8 +81,7 @@ private Q_SLOTS:
     void missingOrGarbledFiles()
     {
         QFETCH(QByteArray, content);
-        const QString path = write(content);
-        QVERIFY(DeviceList::read(path).isEmpty());
+        QVERIFY(DeviceList::read(write(content)).isEmpty());
         QVERIFY(DeviceList::read(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
         QVERIFY(DeviceList::readTitle(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
     }
