@@ -42,10 +42,7 @@ DeviceRecord record(quint16 pid, quint16 page, quint16 usage, quint16 page2, qui
     DeviceRecord r;
     r.vid = 0x04d9;
     r.pid = pid;
-    r.usagePage = page;
-    r.usage = usage;
-    r.usagePage2 = page2;
-    r.usage2 = usage2;
+    std::tie(r.usagePage, r.usage, r.usagePage2, r.usage2) = std::tuple(page, usage, page2, usage2);
     r.path = r.path2 = QStringLiteral("stale");
     return r;
 }
