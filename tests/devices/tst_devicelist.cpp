@@ -85,6 +85,10 @@ private Q_SLOTS:
         QTEST(records.join(QStringLiteral(" | ")), "records");
         QCOMPARE(DeviceList::readTitle(path), QString(file.contains("name=") ? "Title here" : ""));
         QVERIFY(DeviceList::read(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
+        // Each read sees the file as it is now.
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("[common]\ndeviceCount=0\n") > 0);
+        f.close();
+        QVERIFY(DeviceList::read(path).isEmpty());
     }
 };
 
