@@ -105,8 +105,7 @@ private Q_SLOTS:
     void sizeEstimates()
     {
         QCOMPARE(MacroEncoding::sizeEstimate({}), 4);
-        QCOMPARE(MacroEncoding::sizeEstimate(actions("p04 d50 d50 r04")), 8);
-        QCOMPARE(MacroEncoding::sizeEstimate(actions("p04 d1500")), 6);
+        QCOMPARE(MacroEncoding::sizeEstimate(actions("p04 d50 d50 r04 p05 d1500")), 10);
         // Numbers arrive from the screens as doubles or texts; broken rows are skipped.
         MacroCodec codec;
         const QVariantList pairs{QVariantList{1, 4.0}, QVariantList{0, QStringLiteral("1500")}, QVariantList{7, 4},
