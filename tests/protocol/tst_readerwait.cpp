@@ -114,14 +114,14 @@ private Q_SLOTS:
     void readerSleepsUntilReportStopOrUnplug()
     {
         ProtocolRig rig;
-        SocketEventBackend events(rig.trace, ProtocolRig::mouseRecord().path2.toLatin1());
+        SocketEventBackend events(rig.trace, rig.hid.devices().at(ProtocolRig::kMouse).path2.toLatin1());
         rig.hid.setBackend(&events);
         rig.select(ProtocolRig::kMouse);
         rig.hid.connectRead(ProtocolRig::kMouse);
         QTRY_COMPARE_WITH_TIMEOUT(events.waits.load(), 1, 500);
 
         events.send(QByteArray("\x06\x07\x00\x04", 4));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.owner.stages(), QList<int>{4}, 500);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.owner.actions().contains(QStringLiteral("dpi 4")), 500);
         QTRY_COMPARE_WITH_TIMEOUT(events.waits.load(), 2, 500);
         QTest::qWait(50);
         QCOMPARE(events.waits.load(), 2); // asleep, not polling
@@ -130,13 +130,13 @@ private Q_SLOTS:
         QFuture<void> ended = QtConcurrent::run([&] { rig.hid.waitForReader(); });
         rig.hid.stopReader();
         QTRY_VERIFY_WITH_TIMEOUT(ended.isFinished(), 500);
-        QVERIFY(rig.owner.viewEnabled().isEmpty());
+        QVERIFY(!rig.owner.actions().contains(QStringLiteral("view 0")));
 
         // Started again, it notices the unplug at once and says so.
         rig.hid.connectRead(ProtocolRig::kMouse);
         QTRY_VERIFY_WITH_TIMEOUT(events.waits.load() >= 3, 500);
         events.unplug();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.owner.viewEnabled(), QList<bool>{false}, 500);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.owner.actions().contains(QStringLiteral("view 0")), 500);
         QTRY_VERIFY_WITH_TIMEOUT(!rig.hid.isReaderRunning(), 500);
         rig.hid.waitForReader();
     }
