@@ -50,9 +50,15 @@ void ownTray(Display* dpy, Window root)
 
 void click(Display* dpy, int x, int y)
 {
+    // As a hand would: the pointer arrives, rests, presses and lets go; a
+    // button that never saw the pointer enter ignores a bare press.
     XTestFakeMotionEvent(dpy, -1, x, y, CurrentTime);
+    XFlush(dpy);
+    usleep(100 * 1000);
     XTestFakeButtonEvent(dpy, 1, True, CurrentTime);
-    XTestFakeButtonEvent(dpy, 1, False, 10);
+    XFlush(dpy);
+    usleep(50 * 1000);
+    XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
     XFlush(dpy);
 }
 
