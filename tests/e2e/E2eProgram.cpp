@@ -1,25 +1,24 @@
 #include "E2eProgram.h"
 
-#include "TestData.h"
 #include "VirtualAnimationClock.h"
 #include "app/ProgramSession.h"
 #include "app/Widget.h"
 #include "protocol/Clock.h"
-#include "protocol/sim/VirtualClock.h"
 #include "protocol/sim/TracingBackend.h"
+#include "protocol/sim/VirtualClock.h"
 #include "view/SettingsStore.h"
 #include "view/myQQuickView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QKeyEvent>
-#include <QQuickItem>
 #include <QSettings>
 #include <QTest>
 #include <QVariantAnimation>
+
+#include <cstring>
 
 #include <linux/input-event-codes.h>
 
@@ -54,41 +53,21 @@ VirtualAnimationClock& animationClock()
     return *s_animationClock;
 }
 
-struct KeyOf
+// The evdev code of a lower-case letter, digit or space; 0 for anything else.
+int evdevOf(char c)
 {
-    int evdev;
-    Qt::Key key;
-    bool shift;
-};
-
-KeyOf keyFor(QChar c)
-{
-    static const int letters[26] = {KEY_A, KEY_B, KEY_C, KEY_D, KEY_E, KEY_F, KEY_G, KEY_H, KEY_I,
-                                    KEY_J, KEY_K, KEY_L, KEY_M, KEY_N, KEY_O, KEY_P, KEY_Q, KEY_R,
-                                    KEY_S, KEY_T, KEY_U, KEY_V, KEY_W, KEY_X, KEY_Y, KEY_Z};
-    static const int digits[10] = {KEY_0, KEY_1, KEY_2, KEY_3, KEY_4, KEY_5, KEY_6, KEY_7, KEY_8, KEY_9};
-    const char a = c.toLatin1();
-    if (a >= 'a' && a <= 'z')
-        return {letters[a - 'a'], Qt::Key(Qt::Key_A + (a - 'a')), false};
-    if (a >= 'A' && a <= 'Z')
-        return {letters[a - 'A'], Qt::Key(Qt::Key_A + (a - 'A')), true};
-    if (a >= '0' && a <= '9')
-        return {digits[a - '0'], Qt::Key(Qt::Key_0 + (a - '0')), false};
-    switch (a) {
-    case ' ': return {KEY_SPACE, Qt::Key_Space, false};
-    case '.': return {KEY_DOT, Qt::Key_Period, false};
-    case ',': return {KEY_COMMA, Qt::Key_Comma, false};
-    case '-': return {KEY_MINUS, Qt::Key_Minus, false};
-    case '/': return {KEY_SLASH, Qt::Key_Slash, false};
-    case ';': return {KEY_SEMICOLON, Qt::Key_Semicolon, false};
-    default: return {0, Qt::Key_unknown, false};
+    static const char* const rows[] = {"1234567890", "qwertyuiop", "asdfghjkl", "zxcvbnm"};
+    static const int first[] = {KEY_1, KEY_Q, KEY_A, KEY_Z};
+    for (int r = 0; c && r < 4; ++r) {
+        if (const char* at = std::strchr(rows[r], c))
+            return first[r] + int(at - rows[r]);
     }
+    return c == ' ' ? KEY_SPACE : 0;
 }
 
 QQuickItem* findItem(QQuickItem* under, const QString& name, bool visibleOnly)
 {
-    const QList<QQuickItem*> children = under->childItems();
-    for (QQuickItem* child : children) {
+    for (QQuickItem* child : under->childItems()) {
         if (child->objectName() == name && (!visibleOnly || child->isVisible()))
             return child;
         if (QQuickItem* found = findItem(child, name, visibleOnly))
@@ -97,7 +76,12 @@ QQuickItem* findItem(QQuickItem* under, const QString& name, bool visibleOnly)
     return nullptr;
 }
 
-QString textField(const QJsonObject& line, const char* name)
+QJsonObject parsed(const QString& line)
+{
+    return QJsonDocument::fromJson(line.toUtf8()).object();
+}
+
+QString field(const QJsonObject& line, const char* name)
 {
     return line.value(QLatin1String(name)).toString();
 }
@@ -105,9 +89,8 @@ QString textField(const QJsonObject& line, const char* name)
 } // namespace
 
 E2eProgram::E2eProgram()
-    : m_previousCwd(QDir::currentPath())
 {
-    if (!m_root.isValid() || !copyTree(factoryModulesDir(), m_root.filePath(QStringLiteral("modules"))))
+    if (!m_root.isValid())
         QTest::qFail("Cannot make a data root from the factory tree", __FILE__, __LINE__);
     animationClock();
 }
@@ -115,28 +98,17 @@ E2eProgram::E2eProgram()
 E2eProgram::~E2eProgram()
 {
     stop();
-    QDir::setCurrent(m_previousCwd);
 }
 
-bool E2eProgram::start(const Options& options)
+bool E2eProgram::start(Plugged plugged, sim::MouseFamily family)
 {
     stop();
-    m_options = options;
-    if (!QDir::setCurrent(m_root.path())) {
-        QTest::qFail("Cannot enter the data root", __FILE__, __LINE__);
-        return false;
-    }
-    const bool family560 = options.family == sim::MouseFamily::F560;
-    {
-        QSettings global(SettingsStore::globalPath(), QSettings::IniFormat);
-        global.setValue(QStringLiteral("mouse/icType"), family560 ? QStringLiteral("560") : QStringLiteral("553"));
-    }
+    QSettings(SettingsStore::globalPath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("mouse/icType"),
+                  family == sim::MouseFamily::F560 ? QStringLiteral("560") : QStringLiteral("553"));
     m_clock = std::make_unique<VirtualClock>();
-    m_sim = std::make_unique<SimulatedHid>(options.family, m_clock.get());
-    if (!options.keyboard)
-        m_sim->unplug(SimulatedHid::Device::Keyboard);
-    if (!options.mouse)
-        m_sim->unplug(SimulatedHid::Device::Mouse);
+    m_sim = std::make_unique<SimulatedHid>(family, m_clock.get());
+    m_sim->unplug(plugged == Plugged::Mouse ? SimulatedHid::Device::Keyboard : SimulatedHid::Device::Mouse);
     m_trace = std::make_unique<TracingBackend>(*m_sim, *m_clock);
     return restart();
 }
@@ -147,12 +119,7 @@ bool E2eProgram::restart()
         QTest::qFail("restart() before start()", __FILE__, __LINE__);
         return false;
     }
-    if (m_session) {
-        m_session->host().hid().stopReader();
-        m_sim->interruptReads();
-        m_session.reset();
-    }
-    Widget::setDeviceConnected(false);
+    stop();
     m_session = std::make_unique<ProgramSession>(*m_trace, *m_clock, nullptr);
     myQQuickView& v = view();
     if (v.status() != QQuickWidget::Ready || !v.rootObject()) {
@@ -173,11 +140,11 @@ bool E2eProgram::restart()
 
 void E2eProgram::stop()
 {
-    if (!m_session)
-        return;
-    m_session->host().hid().stopReader();
-    m_sim->interruptReads();
-    m_session.reset();
+    if (m_session) {
+        m_session->host().hid().stopReader();
+        m_sim->interruptReads();
+        m_session.reset();
+    }
     Widget::setDeviceConnected(false);
 }
 
@@ -191,14 +158,9 @@ myQQuickView& E2eProgram::view()
     return *host().view();
 }
 
-QQuickItem* E2eProgram::root()
-{
-    return view().rootObject();
-}
-
 QQuickItem* E2eProgram::item(const QString& objectName, QQuickItem* under)
 {
-    QQuickItem* top = under ? under : root();
+    QQuickItem* top = under ? under : view().rootObject();
     QQuickItem* found = top ? findItem(top, objectName, true) : nullptr;
     if (!found && top)
         found = findItem(top, objectName, false);
@@ -209,8 +171,8 @@ QQuickItem* E2eProgram::item(const QString& objectName, QQuickItem* under)
 
 bool E2eProgram::isShown(const QString& objectName)
 {
-    QQuickItem* top = root();
-    return top && findItem(top, objectName, true) != nullptr;
+    QQuickItem* top = view().rootObject();
+    return top && findItem(top, objectName, true);
 }
 
 QPoint E2eProgram::windowPoint(QQuickItem* item, QPointF at) const
@@ -228,11 +190,11 @@ void E2eProgram::click(QQuickItem* item, QPointF at, Qt::MouseButton button)
     QCoreApplication::processEvents();
 }
 
-void E2eProgram::doubleClick(QQuickItem* item, QPointF at)
+void E2eProgram::doubleClick(QQuickItem* item)
 {
     if (!item)
         return;
-    const QPoint p = windowPoint(item, at);
+    const QPoint p = windowPoint(item, QPointF(-1, -1));
     QTest::mousePress(&view(), Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseRelease(&view(), Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseDClick(&view(), Qt::LeftButton, Qt::NoModifier, p);
@@ -253,7 +215,7 @@ void E2eProgram::drag(QQuickItem* item, QPoint offset, QPointF at)
     QCoreApplication::processEvents();
 }
 
-void E2eProgram::sendKey(QEvent::Type type, int evdevCode, Qt::Key key, Qt::KeyboardModifiers modifiers,
+void E2eProgram::sendKey(QEvent::Type type, int evdevCode, int key, Qt::KeyboardModifiers modifiers,
                          const QString& text)
 {
     // X11 and Wayland give the evdev code + 8 as the native scan code.
@@ -272,33 +234,30 @@ void E2eProgram::keyRelease(int evdevCode)
     sendKey(QEvent::KeyRelease, evdevCode, Qt::Key_unknown, Qt::NoModifier, QString());
 }
 
-void E2eProgram::keyTap(int evdevCode)
-{
-    keyPress(evdevCode);
-    keyRelease(evdevCode);
-}
-
 void E2eProgram::typeText(const QString& text)
 {
     for (const QChar c : text) {
-        const KeyOf k = keyFor(c);
-        if (k.evdev == 0) {
+        const int evdev = evdevOf(c.toLower().toLatin1());
+        if (!evdev) {
             QTest::qFail(qPrintable(QStringLiteral("Cannot type \"%1\"").arg(c)), __FILE__, __LINE__);
             return;
         }
-        const Qt::KeyboardModifiers mods = k.shift ? Qt::ShiftModifier : Qt::NoModifier;
-        if (k.shift)
+        // Qt's key codes of letters, digits and space are their upper-case characters.
+        const int key = c.toUpper().unicode();
+        const bool shift = c.isUpper();
+        const Qt::KeyboardModifiers mods = shift ? Qt::ShiftModifier : Qt::NoModifier;
+        if (shift)
             sendKey(QEvent::KeyPress, KEY_LEFTSHIFT, Qt::Key_Shift, Qt::NoModifier, QString());
-        sendKey(QEvent::KeyPress, k.evdev, k.key, mods, QString(c));
-        sendKey(QEvent::KeyRelease, k.evdev, k.key, mods, QString(c));
-        if (k.shift)
+        sendKey(QEvent::KeyPress, evdev, key, mods, QString(c));
+        sendKey(QEvent::KeyRelease, evdev, key, mods, QString(c));
+        if (shift)
             sendKey(QEvent::KeyRelease, KEY_LEFTSHIFT, Qt::Key_Shift, Qt::ShiftModifier, QString());
     }
 }
 
 bool E2eProgram::busy()
 {
-    QQuickItem* top = root();
+    QQuickItem* top = view().rootObject();
     if (!top)
         return false;
     if (top->property("busy").toBool() || !view().isEnabled() || host().checkTimer().isActive())
@@ -313,7 +272,7 @@ void E2eProgram::advance(int ms)
     // once its interval of virtual time has passed since it was (re)started.
     int checkDueIn = host().checkTimer().isActive() ? host().checkTimer().interval() : -1;
     while (ms > 0) {
-        const int step = ms < kFrameMs ? ms : kFrameMs;
+        const int step = std::min(ms, kFrameMs);
         QCoreApplication::processEvents();
         animationClock().advanceBy(step);
         m_clock->advance(step);
@@ -356,12 +315,10 @@ int E2eProgram::mark() const
 QStringList E2eProgram::trace(const QString& dev, const QString& op, int since) const
 {
     QStringList result;
-    if (!m_trace)
-        return result;
-    const QStringList lines = m_trace->lines();
+    const QStringList lines = m_trace ? m_trace->lines() : QStringList();
     for (int i = since; i < lines.size(); ++i) {
-        const QJsonObject line = QJsonDocument::fromJson(lines[i].toUtf8()).object();
-        if ((dev.isEmpty() || textField(line, "dev") == dev) && (op.isEmpty() || textField(line, "op") == op))
+        const QJsonObject line = parsed(lines[i]);
+        if ((dev.isEmpty() || field(line, "dev") == dev) && (op.isEmpty() || field(line, "op") == op))
             result << lines[i];
     }
     return result;
@@ -370,10 +327,8 @@ QStringList E2eProgram::trace(const QString& dev, const QString& op, int since) 
 QList<QByteArray> E2eProgram::traceBytes(const QString& dev, const QString& op, int since) const
 {
     QList<QByteArray> result;
-    for (const QString& text : trace(dev, op, since)) {
-        const QJsonObject line = QJsonDocument::fromJson(text.toUtf8()).object();
-        result << QByteArray::fromHex(textField(line, "data").toLatin1());
-    }
+    for (const QString& text : trace(dev, op, since))
+        result << QByteArray::fromHex(field(parsed(text), "data").toLatin1());
     return result;
 }
 
@@ -382,9 +337,9 @@ QByteArray E2eProgram::payloadAfter(const QString& dev, const QByteArray& block,
     QByteArray payload;
     bool inside = false;
     for (const QString& text : trace(dev, QString(), since)) {
-        const QJsonObject line = QJsonDocument::fromJson(text.toUtf8()).object();
-        const QString op = textField(line, "op");
-        const QByteArray data = QByteArray::fromHex(textField(line, "data").toLatin1());
+        const QJsonObject line = parsed(text);
+        const QString op = field(line, "op");
+        const QByteArray data = QByteArray::fromHex(field(line, "data").toLatin1());
         if (op == QLatin1String("send-feature")) {
             if (inside)
                 break;
@@ -398,25 +353,28 @@ QByteArray E2eProgram::payloadAfter(const QString& dev, const QByteArray& block,
     return payload;
 }
 
-QVariant E2eProgram::globalValue(const QString& key)
+void E2eProgram::flush()
 {
     if (m_session)
         view().settings().flush();
-    return QSettings(m_root.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat).value(key);
-}
-
-QVariant E2eProgram::profileValue(int slot, const QString& key)
-{
-    if (m_session)
-        view().settings().flush();
-    return QSettings(m_root.filePath(QStringLiteral("modules/setting/p%1.bin").arg(slot + 1)), QSettings::IniFormat)
-        .value(key);
 }
 
 QString E2eProgram::fileText(const QString& relativePath)
 {
-    if (m_session)
-        view().settings().flush();
-    QFile file(m_root.filePath(relativePath));
+    flush();
+    QFile file(m_root.file(relativePath));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QVariant E2eProgram::globalValue(const QString& key)
+{
+    flush();
+    return QSettings(m_root.file(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat).value(key);
+}
+
+QVariant E2eProgram::profileValue(int slot, const QString& key)
+{
+    flush();
+    return QSettings(m_root.file(QStringLiteral("modules/setting/p%1.bin").arg(slot + 1)), QSettings::IniFormat)
+        .value(key);
 }

@@ -1,5 +1,5 @@
 #include "E2eProgram.h"
-#include "view/FileDialogs.h"
+#include "FakeDialogs.h"
 #include "view/myQQuickView.h"
 
 #include <QFile>
@@ -9,15 +9,6 @@
 #include <linux/input-event-codes.h>
 
 namespace {
-
-// Stands where the user picks a file: answers with the path set last.
-class PickedFile : public FileDialogs
-{
-public:
-    QString path;
-    QString openFileName(const QString&, const QString&) override { return path; }
-    QString saveFileName(const QString&, const QString&) override { return path; }
-};
 
 QByteArray bytesOf(const QString& path)
 {
@@ -29,12 +20,30 @@ QByteArray bytesOf(const QString& path)
 bool showsText(QQuickItem* under, const QString& text)
 {
     for (QQuickItem* item : under->childItems()) {
-        if (!item->isVisible())
-            continue;
-        if (item->property("text").toString() == text || showsText(item, text))
+        if (item->isVisible() && (item->property("text").toString() == text || showsText(item, text)))
             return true;
     }
     return false;
+}
+
+QQuickItem* openEditor(E2eProgram& app)
+{
+    app.click("macroEditorButton");
+    QQuickItem* editor = app.item("macroEditor");
+    return editor && editor->isVisible() ? editor : nullptr;
+}
+
+QString macroFile(E2eProgram& app, const QString& name)
+{
+    return app.dataRoot() + QStringLiteral("/modules/macro/") + name + QStringLiteral(".bin");
+}
+
+// Right-clicks a row and picks entry `entry` of the menu it opens.
+void menuEntry(E2eProgram& app, QQuickItem* row, const QString& menu, int entry, QQuickItem* under)
+{
+    app.click(row, QPointF(40, 12), Qt::RightButton);
+    app.click(app.item(QStringLiteral("menuEntry%1").arg(entry), app.item(menu, under)));
+    QVERIFY(app.settle());
 }
 
 } // namespace
@@ -46,35 +55,21 @@ class TestE2eMacroProfile : public QObject
 {
     Q_OBJECT
 
-private:
-    QQuickItem* openEditor(E2eProgram& app)
-    {
-        app.click(QStringLiteral("macroEditorButton"));
-        QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
-        return editor && editor->isVisible() ? editor : nullptr;
-    }
-
-    QString macroFile(E2eProgram& app, const QString& name)
-    {
-        return app.dataRoot() + QStringLiteral("/modules/macro/") + name + QStringLiteral(".bin");
-    }
-
 private Q_SLOTS:
     void recordedMacroRunsOnAButtonAndFollowsItsRename()
     {
         E2eProgram app;
-        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse));
         constexpr int button = 3;
-
         QQuickItem* editor = openEditor(app);
         QVERIFY(editor);
-        app.click(app.item(QStringLiteral("macroNew"), editor));
+        app.click(app.item("macroNew", editor));
         QVERIFY(app.settle());
         QVERIFY(QFile::exists(macroFile(app, QStringLiteral("Macro_0"))));
 
         // Keys as the window system delivers them, with pauses between.
-        app.click(app.item(QStringLiteral("macroDelayCheck"), editor));
-        app.click(app.item(QStringLiteral("recordButton"), editor));
+        app.click(app.item("macroDelayCheck", editor));
+        app.click(app.item("recordButton", editor));
         app.advance(300);
         app.keyPress(KEY_A);
         app.advance(1500);
@@ -83,68 +78,65 @@ private Q_SLOTS:
         app.keyPress(KEY_B);
         app.advance(20);
         app.keyRelease(KEY_B);
-        app.click(app.item(QStringLiteral("recordButton"), editor));
+        app.click(app.item("recordButton", editor));
         QVERIFY(app.settle());
-        {
-            QSettings stored(macroFile(app, QStringLiteral("Macro_0")), QSettings::IniFormat);
-            QStringList actions;
-            for (int i = 0; i < stored.value(QStringLiteral("config/total")).toInt(); ++i)
-                actions << stored.value(QStringLiteral("macro/%1").arg(i)).toString();
-            QCOMPARE(actions, QStringList({"1,A", "0,1500", "2,A", "0,50", "1,B", "0,20", "2,B"}));
-        }
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        QSettings stored(macroFile(app, QStringLiteral("Macro_0")), QSettings::IniFormat);
+        QStringList actions;
+        for (int i = 0; i < stored.value(QStringLiteral("config/total")).toInt(); ++i)
+            actions << stored.value(QStringLiteral("macro/%1").arg(i)).toString();
+        QCOMPARE(actions, QStringList({"1,A", "0,1500", "2,A", "0,50", "1,B", "0,20", "2,B"}));
+        app.click(app.item("dialogClose", editor));
 
-        // Bound in the assignment dialog's macro section.
+        // Bound in the assignment dialog's macro section, scrolled into view.
         app.click(QStringLiteral("mouseLabel%1").arg(button));
-        QQuickItem* dialog = app.item(QStringLiteral("keyAssigment"));
+        QQuickItem* dialog = app.item("keyAssigment");
         QVERIFY(dialog && dialog->isVisible());
-        QQuickItem* section = app.item(QStringLiteral("macroSection"), dialog);
+        QQuickItem* section = app.item("macroSection", dialog);
         QVERIFY(section);
-        // The sections scroll; the wheel would bring the macro section into view.
-        QVERIFY(QMetaObject::invokeMethod(app.item(QStringLiteral("assignSections"), dialog), "scrollTo",
+        QVERIFY(QMetaObject::invokeMethod(app.item("assignSections", dialog), "scrollTo",
                                           Q_ARG(QVariant, section->y())));
         QVERIFY(app.settle());
-        QQuickItem* list = app.item(QStringLiteral("assignMacroList"), dialog);
+        QQuickItem* list = app.item("assignMacroList", dialog);
         app.click(list);
         // The list slides open, then closes after the choice.
         app.advance(200);
         app.click(list, QPointF(list->width() / 2, list->height() + 12));
         app.advance(200);
         const int bound = app.mark();
-        app.click(app.item(QStringLiteral("dialogClose"), dialog));
+        app.click(app.item("dialogClose", dialog));
         QVERIFY(app.settle());
 
         // Sent at once to the button's macro slot (button index + 1): repeat count,
         // A pressed with 150 units in the long form, A released then 5 units, B
         // pressed then 2, B released last, the end mark.
-        const QByteArray payload = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0f04"), bound);
-        QVERIFY2(!payload.isEmpty(), qPrintable(app.trace(QStringLiteral("mouse"), QString(), bound).join('\n')));
+        const QByteArray payload = app.payloadAfter("mouse", QByteArray::fromHex("0f04"), bound);
+        QVERIFY2(!payload.isEmpty(), qPrintable(app.trace("mouse", QString(), bound).join('\n')));
         QCOMPARE(payload.left(16).toHex(' '), QByteArray("00 01 7f 04 00 96 85 04 02 05 81 05 00 00 00 00"));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/%1").arg(button)).toString(), QStringLiteral("Macro_0"));
+        const QString bindingKey = QStringLiteral("mouseMacroKey/%1").arg(button);
+        QCOMPARE(app.profileValue(0, bindingKey).toString(), QStringLiteral("Macro_0"));
 
         const int saved = app.mark();
-        app.click(QStringLiteral("saveButton"));
+        app.click("saveButton");
         QVERIFY(app.settle());
-        const QByteArray layer = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d01"), saved);
+        const QByteArray layer = app.payloadAfter("mouse", QByteArray::fromHex("0d01"), saved);
         QVERIFY(layer.size() >= 64);
         // The device's macro function, run once per press, macro number button + 1.
         QCOMPARE(layer.mid(4 * button, 4).toHex(' '), QByteArray("09 00 04 00"));
 
-        // Renamed in place: the button list and the stored binding follow, and
-        // nothing is left for Save.
+        // Renamed in place: the button list and the stored binding follow, and nothing is left for Save.
         editor = openEditor(app);
         QVERIFY(editor);
-        app.doubleClick(app.item(QStringLiteral("macroName0"), editor));
+        app.doubleClick(app.item("macroName0", editor));
         app.typeText(QStringLiteral("Jump"));
         // A press elsewhere in the editor ends the edit.
         app.click(editor, QPointF(300, 420));
         QVERIFY(app.settle());
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
         QVERIFY(QFile::exists(macroFile(app, QStringLiteral("Jump"))));
         QVERIFY(!QFile::exists(macroFile(app, QStringLiteral("Macro_0"))));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/%1").arg(button)).toString(), QStringLiteral("Jump"));
-        QQuickItem* keyMatrix = app.item(QStringLiteral("keyMatrix"));
+        QCOMPARE(app.profileValue(0, bindingKey).toString(), QStringLiteral("Jump"));
+        QQuickItem* keyMatrix = app.item("keyMatrix");
         QVERIFY(showsText(keyMatrix, QStringLiteral("Jump")));
         QVERIFY(!keyMatrix->property("isSave").toBool());
     }
@@ -152,47 +144,42 @@ private Q_SLOTS:
     void profileAndMacroGoOutAndComeBackAsTheSameFiles()
     {
         E2eProgram app;
-        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
-        PickedFile picked;
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse));
+        FakeDialogs picked;
         app.view().setFileDialogs(&picked);
         QTemporaryDir outside;
+        const QString setting = app.dataRoot() + QStringLiteral("/modules/setting/");
 
         // Export of the first profile, import as a new one.
-        app.click(QStringLiteral("configButton"));
-        QQuickItem* profiles = app.item(QStringLiteral("profilePage"));
+        app.click("configButton");
+        QQuickItem* profiles = app.item("profilePage");
         QVERIFY(profiles && profiles->isVisible());
-        picked.path = outside.filePath(QStringLiteral("standard.pf"));
-        app.click(app.item(QStringLiteral("profileRow0"), profiles), QPointF(40, 12), Qt::RightButton);
-        app.click(app.item(QStringLiteral("menuEntry1"), app.item(QStringLiteral("profileRowMenu"), profiles)));
-        QVERIFY(app.settle());
-        const QByteArray exported = bytesOf(picked.path);
+        picked.answer = outside.filePath(QStringLiteral("standard.pf"));
+        menuEntry(app, app.item("profileRow0", profiles), QStringLiteral("profileRowMenu"), 1, profiles);
+        const QByteArray exported = bytesOf(picked.answer);
         QVERIFY(!exported.isEmpty());
-        QCOMPARE(exported, bytesOf(app.dataRoot() + QStringLiteral("/modules/setting/p1.bin")));
-        app.click(app.item(QStringLiteral("profileImport"), profiles));
+        QCOMPARE(exported, bytesOf(setting + QStringLiteral("p1.bin")));
+        app.click(app.item("profileImport", profiles));
         QVERIFY(app.settle());
-        QCOMPARE(bytesOf(app.dataRoot() + QStringLiteral("/modules/setting/p2.bin")), exported);
-        QVERIFY(app.fileText(QStringLiteral("modules/setting/name.bin")).contains(QLatin1String("profile_01")));
-        app.click(app.item(QStringLiteral("dialogClose"), profiles));
+        QCOMPARE(bytesOf(setting + QStringLiteral("p2.bin")), exported);
+        QVERIFY(app.fileText("modules/setting/name.bin").contains(QLatin1String("profile_01")));
+        app.click(app.item("dialogClose", profiles));
 
         // A macro out as .mc and back in under the next free name.
         QQuickItem* editor = openEditor(app);
         QVERIFY(editor);
-        app.click(app.item(QStringLiteral("macroNew"), editor));
-        app.click(app.item(QStringLiteral("recordButton"), editor));
+        app.click(app.item("macroNew", editor));
+        app.click(app.item("recordButton", editor));
         app.keyTap(KEY_Q);
-        app.click(app.item(QStringLiteral("recordButton"), editor));
+        app.click(app.item("recordButton", editor));
         QVERIFY(app.settle());
-        picked.path = outside.filePath(QStringLiteral("q.mc"));
-        app.click(app.item(QStringLiteral("macroName0"), editor), QPointF(40, 12), Qt::RightButton);
-        QQuickItem* menu = app.item(QStringLiteral("macroNameMenu"), editor);
-        app.click(app.item(QStringLiteral("menuEntry2"), menu));
-        QVERIFY(app.settle());
-        const QByteArray macro = bytesOf(picked.path);
+        picked.answer = outside.filePath(QStringLiteral("q.mc"));
+        QQuickItem* name = app.item("macroName0", editor);
+        menuEntry(app, name, QStringLiteral("macroNameMenu"), 2, editor);
+        const QByteArray macro = bytesOf(picked.answer);
         QVERIFY(macro.contains("1,Q"));
         QCOMPARE(macro, bytesOf(macroFile(app, QStringLiteral("Macro_0"))));
-        app.click(app.item(QStringLiteral("macroName0"), editor), QPointF(40, 12), Qt::RightButton);
-        app.click(app.item(QStringLiteral("menuEntry1"), menu));
-        QVERIFY(app.settle());
+        menuEntry(app, name, QStringLiteral("macroNameMenu"), 1, editor);
         QCOMPARE(bytesOf(macroFile(app, QStringLiteral("Macro_1"))), macro);
         QCOMPARE(app.view().getNameList(0), QVariantList({"Macro_1", "Macro_0"}));
     }

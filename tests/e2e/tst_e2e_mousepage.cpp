@@ -1,4 +1,5 @@
 #include "E2eProgram.h"
+#include "view/myQQuickView.h"
 
 #include <QTest>
 
@@ -6,9 +7,9 @@
 
 #include <linux/input-event-codes.h>
 
-// The mouse page over the simulator: functions given to the buttons through
-// the assignment dialog's own controls reach the mouse on Save, and guns bound
-// in the gun editor reach it when the editor closes.
+// The mouse page over the simulator: a factory reset and a restart, functions
+// given to the buttons through the assignment dialog's own controls, sent on
+// Save, and guns bound in the gun editor, sent when it closes.
 class TestE2eMousePage : public QObject
 {
     Q_OBJECT
@@ -22,22 +23,20 @@ class TestE2eMousePage : public QObject
     void openButton(int button)
     {
         m_app->click(QStringLiteral("mouseLabel%1").arg(button));
-        m_dialog = m_app->item(QStringLiteral("keyAssigment"));
+        m_dialog = m_app->item("keyAssigment");
         QVERIFY(m_dialog && m_dialog->isVisible());
     }
 
-    // Drags the dialog's scroll bar until the named section is at the top, or
-    // as near as the content allows.
+    // Drags the dialog's scroll bar until the section is at the top, or as near as it goes.
     QQuickItem* scrollTo(const QString& sectionName)
     {
-        QQuickItem* area = m_app->item(QStringLiteral("assignSections"), m_dialog);
+        QQuickItem* area = m_app->item("assignSections", m_dialog);
         QQuickItem* section = m_app->item(sectionName, m_dialog);
-        QQuickItem* bar = m_app->item(QStringLiteral("scrollBar"), area);
+        QQuickItem* bar = m_app->item("scrollBar", area);
         if (!area || !section || !bar)
             return nullptr;
-        const qreal maxY = area->property("maxContentY").toReal();
         const qreal travel = area->height() - bar->height();
-        const qreal wanted = travel * std::min<qreal>(1.0, section->y() / maxY);
+        const qreal wanted = travel * std::min<qreal>(1.0, section->y() / area->property("maxContentY").toReal());
         m_app->drag(bar, QPoint(0, qRound(wanted - bar->y())));
         return section;
     }
@@ -65,68 +64,100 @@ class TestE2eMousePage : public QObject
 
     void closeDialog()
     {
-        m_app->click(m_app->item(QStringLiteral("dialogClose"), m_dialog));
+        m_app->click(m_app->item("dialogClose", m_dialog));
         QVERIFY(m_app->settle());
         QVERIFY(!m_dialog->isVisible());
     }
 
-    // Save, and the 16 four-byte entries of key layer 1 that it sent.
-    QByteArray saveAndTakeLayer1()
+    // Save (from `mark` on); the entries of key layer 1 it sent.
+    QStringList saveAndTakeLayers(int& mark)
     {
-        const int mark = m_app->mark();
-        m_app->click(QStringLiteral("saveButton"));
+        mark = m_app->mark();
+        m_app->click("saveButton");
         if (!m_app->settle())
             return {};
-        return m_app->payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d01"), mark);
+        return entries(1, mark);
     }
 
-    static QByteArray entry(const QByteArray& layer, int button) { return layer.mid(4 * button, 4).toHex(' '); }
+    // The sixteen four-byte entries of a key layer, as hex.
+    QStringList entries(int layer, int mark)
+    {
+        const QByteArray bytes = m_app->payloadAfter("mouse", QByteArray::fromHex("0d") + char(layer), mark);
+        QStringList out;
+        for (int i = 0; i + 4 <= bytes.size() && i < 64; i += 4)
+            out << bytes.mid(i, 4).toHex(' ');
+        return out;
+    }
+
+    QStringList keyMatrix(int button) const
+    {
+        return m_app->profileValue(0, QStringLiteral("mouseKeyMatrix/%1").arg(button)).toStringList();
+    }
 
 private Q_SLOTS:
+    // A JavaScript array once reached apConfig.bin as an unreadable QJSValue blob.
+    void factoryResetKeepsTheGunSlotsReadable()
+    {
+        E2eProgram app;
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse));
+        QVERIFY(app.isShown("mouseMain"));
+        app.click("resetButton");
+        app.click("resetOk");
+        QVERIFY(app.settle());
+        QVERIFY(!app.isShown("resetDialog"));
+        QVERIFY(app.fileText("modules/setting/apConfig.bin").contains(QLatin1String("selectGun=0, 1, 2")));
+
+        QVERIFY(app.restart());
+        const QVariantList guns = app.view().getGlobalData(QStringLiteral("mouse/selectGun")).toList();
+        QCOMPARE(guns.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            bool ok = false;
+            QCOMPARE(guns[i].toInt(&ok), i);
+            QVERIFY(ok);
+        }
+    }
+
     void everyClassReachesTheMouseOnSave()
     {
         E2eProgram app;
         m_app = &app;
-        QVERIFY(app.start(E2eProgram::Options::mouseOnly()));
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse));
 
         openButton(1);
-        clickIn(QStringLiteral("mouseSection"), QStringLiteral("mouseSectionRadio1"));
+        clickIn("mouseSection", QStringLiteral("mouseSectionRadio1"));
         closeDialog();
-
         openButton(2);
-        clickIn(QStringLiteral("fireSection"), QStringLiteral("fireKeyBox"));
+        clickIn("fireSection", QStringLiteral("fireKeyBox"));
         app.keyTap(KEY_A);
         QVERIFY(app.settle());
         closeDialog();
-
         openButton(3);
-        clickIn(QStringLiteral("groupSection"), QStringLiteral("comboBox"));
+        clickIn("groupSection", QStringLiteral("comboBox"));
         app.keyPress(KEY_LEFTCTRL);
         app.keyTap(KEY_C);
         app.keyRelease(KEY_LEFTCTRL);
         app.keyTap(KEY_V);
         app.keyTap(KEY_B);
         QVERIFY(app.settle());
-        clickIn(QStringLiteral("groupSection"), QStringLiteral("comboConfirm"));
+        clickIn("groupSection", QStringLiteral("comboConfirm"));
         closeDialog();
-
         openButton(4);
-        chooseCell(QStringLiteral("mediaSection"), 4);
+        chooseCell("mediaSection", 4);
         closeDialog();
 
         // A new macro from the editor the dialog opens, chosen in the macro list.
         openButton(5);
-        clickIn(QStringLiteral("macroSection"), QStringLiteral("assignMacroEditor"));
-        QQuickItem* editor = app.item(QStringLiteral("macroEditor"));
+        clickIn("macroSection", QStringLiteral("assignMacroEditor"));
+        QQuickItem* editor = app.item("macroEditor");
         QVERIFY(editor && editor->isVisible());
-        app.click(app.item(QStringLiteral("macroNew"), editor));
+        app.click(app.item("macroNew", editor));
         QVERIFY(app.settle());
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
-        clickIn(QStringLiteral("macroSection"), QStringLiteral("macroRunMode2"));
-        clickIn(QStringLiteral("macroSection"), QStringLiteral("assignMacroList"));
+        clickIn("macroSection", QStringLiteral("macroRunMode2"));
+        clickIn("macroSection", QStringLiteral("assignMacroList"));
         app.advance(kSlideMs);
-        QQuickItem* list = app.item(QStringLiteral("assignMacroList"), m_dialog);
+        QQuickItem* list = app.item("assignMacroList", m_dialog);
         app.click(list, QPointF(list->width() / 2, list->height() * 1.5));
         app.advance(kSlideMs);
         const QString macroName = list->property("textValue").toString();
@@ -134,101 +165,83 @@ private Q_SLOTS:
         closeDialog();
 
         openButton(6);
-        clickIn(QStringLiteral("dpiSection"), QStringLiteral("dpiSectionRadio3"));
+        clickIn("dpiSection", QStringLiteral("dpiSectionRadio3"));
         closeDialog();
-
         openButton(7);
-        chooseCell(QStringLiteral("windowsSection"), 3);
+        chooseCell("windowsSection", 3);
         closeDialog();
 
-        QByteArray layer = saveAndTakeLayer1();
-        QVERIFY2(layer.size() >= 64, qPrintable(app.trace(QStringLiteral("mouse")).mid(-20).join('\n')));
-        QCOMPARE(entry(layer, 0), QByteArray("01 00 f0 00"));
-        QCOMPARE(entry(layer, 1), QByteArray("01 00 f2 00"));
-        QCOMPARE(entry(layer, 2), QByteArray("0a 04 0a 00"));
-        QCOMPARE(entry(layer, 3), QByteArray("00 01 06 19"));
-        QCOMPARE(entry(layer, 4), QByteArray("03 00 e2 00"));
-        QCOMPARE(entry(layer, 5), QByteArray("09 02 06 00"));
-        QCOMPARE(entry(layer, 6), QByteArray("0b 00 01 01"));
-        QCOMPARE(entry(layer, 7), QByteArray("00 04 2c 1b"));
-        // The two fixed entries no control shows are stored as they were and
-        // reach the mouse as "no function" with their parameters.
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/14")).toStringList(),
-                 QStringList({"255", "0", "1", "0"}));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/15")).toStringList(),
-                 QStringList({"255", "0", "2", "0"}));
-        QCOMPARE(entry(layer, 14), QByteArray("04 00 01 00"));
-        QCOMPARE(entry(layer, 15), QByteArray("04 00 02 00"));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/3")).toStringList(),
-                 QStringList({"2", "1", "6", "25"}));
+        int mark = 0;
+        QStringList layer = saveAndTakeLayers(mark);
+        QVERIFY2(layer.size() == 16, qPrintable(app.trace("mouse").mid(-20).join('\n')));
+        // The two fixed entries no control shows reach the mouse as "no function" with their parameters.
+        QCOMPARE(layer.mid(0, 8) + layer.mid(14),
+                 QStringList({"01 00 f0 00", "01 00 f2 00", "0a 04 0a 00", "00 01 06 19", "03 00 e2 00",
+                              "09 02 06 00", "0b 00 01 01", "00 04 2c 1b", "04 00 01 00", "04 00 02 00"}));
+        QCOMPARE(keyMatrix(2), QStringList({"1", "4", "10", "0"}));
+        QCOMPARE(keyMatrix(3), QStringList({"2", "1", "6", "25"}));
+        QCOMPARE(keyMatrix(14), QStringList({"255", "0", "1", "0"}));
+        QCOMPARE(keyMatrix(15), QStringList({"255", "0", "2", "0"}));
         QCOMPARE(app.profileValue(0, QStringLiteral("mouseMacroKey/5")).toString(), macroName);
 
         openButton(1);
-        chooseCell(QStringLiteral("shortcutSection"), 2);
+        chooseCell("shortcutSection", 2);
         closeDialog();
         openButton(2);
-        clickIn(QStringLiteral("gunSection"), QStringLiteral("gunSectionRadio1"));
+        clickIn("gunSection", QStringLiteral("gunSectionRadio1"));
         closeDialog();
 
-        const int mark = app.mark();
-        layer = saveAndTakeLayer1();
-        QVERIFY(layer.size() >= 64);
-        QCOMPARE(entry(layer, 1), QByteArray("00 00 e0 06"));
-        QCOMPARE(entry(layer, 3), QByteArray("00 01 06 19"));
-        QCOMPARE(app.profileValue(0, QStringLiteral("mouseKeyMatrix/2")).toStringList(),
-                 QStringList({"8", "0", "2", "0"}));
+        layer = saveAndTakeLayers(mark);
+        QCOMPARE(layer.mid(1, 3), QStringList({"00 00 e0 06", "08 00 01 00", "00 01 06 19"}));
+        QCOMPARE(keyMatrix(2), QStringList({"8", "0", "2", "0"}));
         // Two gun layers: the button switches into layer 2, whose button 1 fires
         // with the period of the gun bound to slot 1 (9 ms in the factory guns).
-        QCOMPARE(entry(layer, 2), QByteArray("08 00 01 00"));
-        const QByteArray layer2 = app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("0d02"), mark);
-        QVERIFY(layer2.size() >= 64);
-        QCOMPARE(entry(layer2, 2), QByteArray("08 00 03 00"));
-        QCOMPARE(entry(layer2, 0), QByteArray("0b 00 09 00"));
+        const QStringList layer2 = entries(2, mark);
+        QCOMPARE(layer2.size(), 16);
+        QCOMPARE(layer2[2], QStringLiteral("08 00 03 00"));
+        QCOMPARE(layer2[0], QStringLiteral("0b 00 09 00"));
     }
 
     void boundGunsReachTheMouseWhenTheEditorCloses()
     {
         E2eProgram app;
-        m_app = &app;
-        QVERIFY(app.start(E2eProgram::Options::mouseOnly(sim::MouseFamily::F553)));
+        QVERIFY(app.start(E2eProgram::Plugged::Mouse, sim::MouseFamily::F553));
 
-        app.click(QStringLiteral("gunEditorButton"));
-        QQuickItem* editor = app.item(QStringLiteral("gunControl"));
+        app.click("gunEditorButton");
+        QQuickItem* editor = app.item("gunControl");
         QVERIFY(editor && editor->isVisible());
-        QQuickItem* slotList = app.item(QStringLiteral("gunSlotList"), editor);
+        QQuickItem* slotList = app.item("gunSlotList", editor);
         app.click(slotList);
         app.advance(kSlideMs);
         app.click(slotList, QPointF(slotList->width() / 2, slotList->height() * 2.5));
         app.advance(kSlideMs);
         // Gun 5 into slot 2, its pull dragged 40 pixels lower: 10 + 40 / 94 * 64, truncated.
-        app.click(app.item(QStringLiteral("gun4"), editor));
-        app.drag(app.item(QStringLiteral("gunDot"), editor), QPoint(0, 40));
+        app.click(app.item("gun4", editor));
+        app.drag(app.item("gunDot", editor), QPoint(0, 40));
         QVERIFY(app.settle());
 
         const int mark = app.mark();
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
         QVERIFY(!editor->isVisible());
-
         // One gun-data command per slot: repeat count, x step, y step, slot index.
         QStringList gunCommands;
-        for (const QByteArray& report : app.traceBytes(QStringLiteral("mouse"), QStringLiteral("send-feature"), mark)) {
+        for (const QByteArray& report : app.traceBytes("mouse", QStringLiteral("send-feature"), mark)) {
             if (report.size() > 6 && report[1] == 0x04)
                 gunCommands << report.mid(1, 6).toHex(' ');
         }
         QCOMPARE(gunCommands, QStringList({"04 00 00 00 05 00", "04 00 00 00 25 01", "04 00 00 00 08 02"}));
         // The key matrix follows with the bound guns' periods.
-        QVERIFY(!app.payloadAfter(QStringLiteral("mouse"), QByteArray::fromHex("1201"), mark).isNull());
-
-        QVERIFY(app.fileText(QStringLiteral("modules/gun/gunData.bin")).contains(QLatin1String("4=UNP9, L-Click, 10, 0, 37, 0")));
-        QCOMPARE(app.globalValue(QStringLiteral("mouse/selectGun")).toStringList(), QStringList({"0", "4", "2"}));
+        QVERIFY(!app.payloadAfter("mouse", QByteArray::fromHex("1201"), mark).isNull());
+        QVERIFY(app.fileText("modules/gun/gunData.bin").contains(QLatin1String("4=UNP9, L-Click, 10, 0, 37, 0")));
+        QCOMPARE(app.globalValue("mouse/selectGun").toStringList(), QStringList({"0", "4", "2"}));
 
         // Closed again without a change, the editor sends nothing.
-        app.click(QStringLiteral("gunEditorButton"));
+        app.click("gunEditorButton");
         const int quiet = app.mark();
-        app.click(app.item(QStringLiteral("dialogClose"), editor));
+        app.click(app.item("dialogClose", editor));
         QVERIFY(app.settle());
-        QVERIFY(app.trace(QStringLiteral("mouse"), QStringLiteral("send-feature"), quiet).isEmpty());
+        QVERIFY(app.trace("mouse", QStringLiteral("send-feature"), quiet).isEmpty());
     }
 };
 

@@ -74,35 +74,28 @@ class Case:
         self.emu = hidraw.Emulator(family=self.family, scrambled=scrambled)
         return self.emu
 
-    def _trace_name(self, kind):
+    def launch(self, args, stdin=None, simulated=False):
+        """Starts quorixctl on hidapi against the emulated nodes, or on its own
+        simulator on virtual time; the returned function waits for it and
+        gives its output and trace."""
         self.runs += 1
-        return os.path.join(self.workdir, "%s%d.jsonl" % (kind, self.runs))
-
-    def real(self, *args, stdin=None):
-        """Runs quorixctl on hidapi against the emulated nodes."""
-        trace = self._trace_name("real")
-        command = [self.ctl, "--data", self.data.path, "--trace", trace] + list(args)
+        trace = os.path.join(self.workdir, "trace%d.jsonl" % self.runs)
+        command = [self.ctl, "--data", self.data.path, "--trace", trace]
         env = testbed.program_environment(self.emu, self.workdir)
-        p = subprocess.run(testbed.wrapped(command), env=env, input=stdin, capture_output=True, text=True, timeout=60)
-        check(p.returncode == 0, "quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, p.stderr))
-        return p.stdout, testbed.read_trace(trace)
-
-    def simulated(self, *args, stdin=None):
-        """Starts the same call on the program's own simulator, on virtual time;
-        the returned function waits for it and gives its output and trace."""
-        trace = self._trace_name("sim")
-        command = [self.ctl, "--data", self.data.path, "--simulate", "--virtual-time",
-                   "--mouse-family", self.family, "--trace", trace] + list(args)
-        env = testbed.program_environment(self.emu, self.workdir)
-        # The simulator must not see the emulated nodes, nor need them.
-        env.pop("UMOCKDEV_DIR")
-        env["LD_PRELOAD"] = " ".join(p for p in env.get("LD_PRELOAD", "").split() if testbed.PRELOAD not in p)
-        p = subprocess.Popen(command, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+        if simulated:
+            command += ["--simulate", "--virtual-time", "--mouse-family", self.family]
+            # The simulator must not see the emulated nodes, nor need them.
+            env.pop("UMOCKDEV_DIR")
+            env["LD_PRELOAD"] = " ".join(p for p in env.get("LD_PRELOAD", "").split() if testbed.PRELOAD not in p)
+        else:
+            command = testbed.wrapped(command)
+        p = subprocess.Popen(command + list(args), env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                              stderr=subprocess.PIPE, text=True)
 
         def result():
             out, err = p.communicate(stdin, timeout=60)
-            check(p.returncode == 0, "simulated quorixctl %s failed (%d): %s" % (" ".join(args), p.returncode, err))
+            check(p.returncode == 0, "quorixctl %s%s failed (%d): %s"
+                  % ("--simulate " if simulated else "", " ".join(args), p.returncode, err))
             return out, testbed.read_trace(trace)
         return result
 
@@ -112,8 +105,8 @@ class Case:
         program says it read is what the device answered."""
         start = len(self.emu.records)
         # The simulator runs on virtual time beside the real run's pauses.
-        simulation = self.simulated(*args, stdin=stdin)
-        out, trace = self.real(*args, stdin=stdin)
+        simulation = self.launch(args, stdin, simulated=True)
+        out, trace = self.launch(args, stdin)()
         received = self.emu.records[start:]
         check(not any(r["foreign"] for r in received), "the foreign twin was addressed")
         _, sim_trace = simulation()
@@ -121,16 +114,17 @@ class Case:
         check_same("received and traced reports", wire(received, SENT), wire(trace, SENT))
         check_same("received and simulated reports", wire(received, SENT), wire(sim_trace, SENT))
         check_same("answered and traced replies", wire(received, ANSWERED), wire(trace, ANSWERED))
-        self.no_rejects()
+        check(not self.emu.rejects(), "the device refused: %s" % "; ".join(self.emu.rejects()))
         return out
 
-    def no_rejects(self):
-        rejects = self.emu.rejects()
-        check(not rejects, "the device refused: %s" % "; ".join(rejects))
 
 
 def script_results(out):
     return [json.loads(line) for line in out.splitlines() if line.strip()]
+
+
+def script(*lines):
+    return "\n".join(lines) + "\n"
 
 
 def byte_list(data):
@@ -147,7 +141,7 @@ def case_devices(case):
     # Plugged last, so an enumeration that let it match would take its paths.
     emu.plug(MOUSE, foreign=True)
     emu.plug(KEYBOARD, foreign=True)
-    out, trace = case.real("devices")
+    out, trace = case.launch(["devices"])()
     records = json.loads(out)
     for index, dev in ((0, keyboard), (1, mouse)):
         r = records[index]
@@ -157,8 +151,6 @@ def case_devices(case):
         check(r["path2"] == dev.node("event").devnode,
               "record %d event path %s, expected %s" % (index, r["path2"], dev.node("event").devnode))
     check(not emu.records and not trace, "listing the devices sent something")
-    print("devices: keyboard at %s/%s, mouse at %s/%s" % (records[0]["path"], records[0]["path2"],
-                                                          records[1]["path"], records[1]["path2"]))
 
 
 def case_keyboard(case):
@@ -166,20 +158,15 @@ def case_keyboard(case):
     kb = emu.plug(KEYBOARD)
     emu.plug(MOUSE)
     macro = bytes(range(1, 41))
-    script = "\n".join([
-        "hid.keyboard_14H_SetLED8StageColor 3 16 32 48",
-        "hid.hidARM_08H_SetRGBLedEffect 2 3 4 5",
-        "hid.hidARM_09H_SetKeyboardMode 1",
-        "hid.keyboard_11H_SetMacroKey 5 %s" % byte_list(macro),
-        "hid.keyboardReadProfile []",
-    ]) + "\n"
-    results = script_results(case.compare("--device", "0", "script", "-", stdin=script))
+    results = script_results(case.compare("--device", "0", "script", "-", stdin=script(
+        "hid.keyboard_14H_SetLED8StageColor 3 16 32 48", "hid.hidARM_08H_SetRGBLedEffect 2 3 4 5",
+        "hid.hidARM_09H_SetKeyboardMode 1", "hid.keyboard_11H_SetMacroKey 5 %s" % byte_list(macro),
+        "hid.keyboardReadProfile []")))
     fw = kb.firmware
     check(fw.stage_colors.get(3) == bytes([16, 32, 48]), "stage colour 3 is %r" % fw.stage_colors.get(3))
     check(fw.led_effect == bytes([2, 3, 4, 5]) and fw.game_mode == 1, "effect or mode not set")
     check(fw.macros.get(5) == macro + bytes(192 - len(macro)), "macro 5 arrived as %r" % fw.macros.get(5))
     check(bytes(results[-1]["out"][0]) == fw.profile, "the profile read printed other bytes than the keyboard holds")
-    print("keyboard: %d reports checked, no refusals" % len(emu.records))
 
 
 def case_keyboard_profile(case):
@@ -187,27 +174,20 @@ def case_keyboard_profile(case):
     kb = emu.plug(KEYBOARD)
     case.compare("--device", "0", "apply-profile", "0")
     check(kb.firmware.key_matrix != bytes(512), "apply-profile sent no key table")
-    print("keyboard apply-profile: %d reports checked, no refusals" % len(emu.records))
 
 
 def case_mouse553(case):
     emu = case.start()
     mouse = emu.plug(MOUSE)
-    script = "\n".join([
-        "hid.hid553_83H_GetKeyboardoption 0 0 0 0",
-        "hid.hid553_8BH_GetCurrentDPI 0",
-        "hid.hid553_00H_GetSecrecyCode 1 2 3 4",
-        "hid.hid553_01H_SetReportRate 2",
-        "hid.hid553_03H_SetKeyboardoption 1 2 3 68",
-        "hid.hid553_04H_SetGunData 9 8 7 6",
-        "hid.hid553_10H_SetLED8StageColor 2 [10,20,30,40]",
-        "hid.hid553_11H_SetDPISet 4 [1,2,3,4,5,6,7,8]",
-        "hid.hid553_12H_SetKeyMatrix %s 2" % byte_list(range(64)),
-        "hid.hid553_13H_SetMacroKey 3 %s" % byte_list(range(100, 228)),
-    ]) + "\n"
     fw = mouse.firmware
     options, stage, secrecy = fw.options, fw.dpi_stage, fw.secrecy
-    results = script_results(case.compare("--device", "1", "script", "-", stdin=script))
+    results = script_results(case.compare("--device", "1", "script", "-", stdin=script(
+        "hid.hid553_83H_GetKeyboardoption 0 0 0 0", "hid.hid553_8BH_GetCurrentDPI 0",
+        "hid.hid553_00H_GetSecrecyCode 1 2 3 4", "hid.hid553_01H_SetReportRate 2",
+        "hid.hid553_03H_SetKeyboardoption 1 2 3 68", "hid.hid553_04H_SetGunData 9 8 7 6",
+        "hid.hid553_10H_SetLED8StageColor 2 [10,20,30,40]", "hid.hid553_11H_SetDPISet 4 [1,2,3,4,5,6,7,8]",
+        "hid.hid553_12H_SetKeyMatrix %s 2" % byte_list(range(64)),
+        "hid.hid553_13H_SetMacroKey 3 %s" % byte_list(range(100, 228)))))
     check(results[0]["out"] == list(options), "option read printed %s" % results[0]["out"])
     check(results[1]["out"] == [stage], "DPI read printed %s" % results[1]["out"])
     check(results[2]["out"] == list(secrecy), "secrecy code read printed %s" % results[2]["out"])
@@ -216,7 +196,6 @@ def case_mouse553(case):
           "stage colours or DPI table not set")
     check(fw.key_matrices.get(2) == bytes(range(64)) and fw.macros.get(3) == bytes(range(100, 228)),
           "key matrix or macro not set")
-    print("mouse 553: %d reports checked, no refusals" % len(emu.records))
 
 
 def case_mouse560(case):
@@ -226,21 +205,15 @@ def case_mouse560(case):
     mouse = emu.plug(MOUSE)
     fw = mouse.firmware
     options, profile, block2 = fw.options560, fw.current_profile, fw.profiles[2]
-    script = "\n".join([
-        "hid.hid560_81H_GetKeyboardoption 0 0",
-        "hid.hid560_82H_GetCurrentProfile 0",
-        "hid.hid560_84H_GetCurrentDPI 1 0",
-        "hid.hid560_8CH_readProfile [] 2",
-        "hid.hid560_03H_SetReportRate 3",
-        "hid.hid560_0FH_SetMacroKey 2 %s" % byte_list(range(128)),
-    ]) + "\n"
-    results = script_results(case.compare("--device", "1", "script", "-", stdin=script))
+    results = script_results(case.compare("--device", "1", "script", "-", stdin=script(
+        "hid.hid560_81H_GetKeyboardoption 0 0", "hid.hid560_82H_GetCurrentProfile 0",
+        "hid.hid560_84H_GetCurrentDPI 1 0", "hid.hid560_8CH_readProfile [] 2", "hid.hid560_03H_SetReportRate 3",
+        "hid.hid560_0FH_SetMacroKey 2 %s" % byte_list(range(128)))))
     check(results[0]["out"] == list(options), "option read printed %s" % results[0]["out"])
     check(results[1]["out"] == [profile], "profile read printed %s" % results[1]["out"])
     check(results[2]["out"] == [1, fw.dpi_stage], "DPI read printed %s" % results[2]["out"])
     check(bytes(results[3]["out"][0]) == block2, "profile block 2 printed other bytes than the mouse holds")
     check(fw.report_rates.get(1) == 3 and fw.macros.get(2) == bytes(range(128)), "report rate or macro not set")
-    print("mouse 560, scrambled: %d reports checked, no refusals" % len(emu.records))
 
 
 def case_mouse560_profile(case):
@@ -248,7 +221,6 @@ def case_mouse560_profile(case):
     mouse = emu.plug(MOUSE)
     case.compare("--device", "1", "apply-profile", "0")
     check(mouse.firmware.profiles[0] != firmware.pattern(128, 0x80), "apply-profile left profile block 0 as it was")
-    print("mouse 560 apply-profile: %d reports checked, no refusals" % len(emu.records))
 
 
 def is_out(event):
@@ -298,8 +270,7 @@ def case_events(case):
               "the pass after removal came %.0f ms after the unplug" % delay)
     finally:
         program.stop()
-    print("events: stages 3 and 7 shown, 3 other reports ignored; removal seen after %.0f ms, "
-          "the next pass %.0f ms after the unplug" % (removed[0] - unplugged, delay))
+    print("events: removal seen after %.0f ms, the next pass %.0f ms after the unplug" % (removed[0] - unplugged, delay))
 
 
 def case_hotplug(case):
@@ -333,8 +304,7 @@ def case_hotplug(case):
         check(count == 1, "the burst and a plug while serving gave %d passes:\n%s" % (count, program.transcript()))
     finally:
         program.stop()
-    print("hotplug: no pass without uevents; one pass %.0f ms after a burst of %d uevents; "
-          "none for a plug while serving" % (delay, 3 * 3))
+    print("hotplug: one pass %.0f ms after the burst" % delay)
 
 
 CASES = {

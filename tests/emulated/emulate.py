@@ -59,9 +59,8 @@ def main():
     kinds = [k for k, wanted in ((firmware.KEYBOARD, args.keyboard), (firmware.MOUSE, args.mouse)) if wanted]
     emu = hidraw.Emulator(family=args.family, scrambled=kinds if args.scrambled else ())
     plugged = {kind: emu.plug(kind) for kind in kinds}
-    if args.foreign:
-        for kind in kinds:
-            emu.plug(kind, foreign=True)
+    for kind in kinds if args.foreign else ():
+        emu.plug(kind, foreign=True)
 
     workdir = os.path.join(emu.root, "run")
     os.makedirs(workdir, exist_ok=True)
@@ -83,8 +82,7 @@ def main():
 
     if args.record:
         with open(args.record, "w", encoding="utf-8") as f:
-            for r in emu.records:
-                f.write(json.dumps(r) + "\n")
+            f.writelines(json.dumps(r) + "\n" for r in emu.records)
     for line in emu.rejects():
         print("emulate.py: refused by the %s" % line, file=sys.stderr)
     return rc

@@ -10,6 +10,8 @@ from collections import deque
 SCRAMBLE_TABLE = b"MxQpLzWb"
 # The program's secrecy code is all zero, so the XOR step is the identity.
 SECRECY_CODE = bytes(8)
+SWAPS = ((0, 5), (1, 4), (2, 7), (3, 6))
+MASK64 = 2**64 - 1
 
 KEYBOARD = "keyboard"
 MOUSE = "mouse"
@@ -19,37 +21,33 @@ def checksum(block):
     return ~sum(block[:7]) & 0xFF
 
 
-def _nibble_swapped(t):
+def _offset(i):
+    t = SCRAMBLE_TABLE[i]
     return ((t << 4) | (t >> 4)) & 0xFF
+
+
+def _swap_and_xor(b, code):
+    for x, y in SWAPS:
+        b[x], b[y] = b[y], b[x]
+    for i in range(1, 7):
+        b[i] ^= code[i]
 
 
 def scramble(block, code=SECRECY_CODE):
     b = bytearray(block)
-    b[0], b[5] = b[5], b[0]
-    b[1], b[4] = b[4], b[1]
-    b[2], b[7] = b[7], b[2]
-    b[3], b[6] = b[6], b[3]
-    for i in range(1, 7):
-        b[i] ^= code[i]
+    _swap_and_xor(b, code)
     word = int.from_bytes(b, "big")
-    word = ((word << 3) | (word >> 61)) & (2**64 - 1)
-    b = bytearray(word.to_bytes(8, "big"))
-    for i in range(8):
-        b[i] = (b[i] + _nibble_swapped(SCRAMBLE_TABLE[i])) & 0xFF
-    return bytes(b)
+    b = ((word << 3) | (word >> 61)) & MASK64
+    return bytes((x + _offset(i)) & 0xFF for i, x in enumerate(b.to_bytes(8, "big")))
 
 
 def unscramble(block, code=SECRECY_CODE):
-    b = bytearray((block[i] - _nibble_swapped(SCRAMBLE_TABLE[i])) & 0xFF for i in range(8))
-    word = int.from_bytes(b, "big")
-    word = ((word >> 3) | (word << 61)) & (2**64 - 1)
-    b = bytearray(word.to_bytes(8, "big"))
+    word = int.from_bytes(bytes((block[i] - _offset(i)) & 0xFF for i in range(8)), "big")
+    b = bytearray((((word >> 3) | (word << 61)) & MASK64).to_bytes(8, "big"))
     for i in range(1, 7):
         b[i] ^= code[i]
-    b[0], b[5] = b[5], b[0]
-    b[1], b[4] = b[4], b[1]
-    b[2], b[7] = b[7], b[2]
-    b[3], b[6] = b[6], b[3]
+    for x, y in SWAPS:
+        b[x], b[y] = b[y], b[x]
     return bytes(b)
 
 
@@ -58,43 +56,36 @@ def pattern(length, seed):
     return bytes((seed + 7 * i) & 0xFF for i in range(length))
 
 
+def dpi_report(stage):
+    """The event interface's report for a DPI stage change made on the mouse."""
+    return bytes([0x06, 0x07, 0x00, stage])
+
+
 class Firmware:
     """The command interface of one device: feature, output and input reports."""
 
-    kind = None
-
-    def __init__(self, report_length, scrambled=False):
+    def __init__(self, report_length, scrambled):
         self.report_length = report_length
         self.scrambled = scrambled
         self.rejects = []
-        self.commands = []
         self._reply = None
         self._train = None  # (command block, bytes expected, bytes so far)
         self._input = deque()
 
-    # -- reports from the host ------------------------------------------------
-
     def feature(self, report):
         if len(report) != 9 or report[0] != 0x00:
-            self._reject("command report of %d bytes with report ID %02x" % (len(report), report[0] if report else 0))
-            return
-        block = bytes(report[1:9])
-        if self.scrambled:
-            block = unscramble(block)
+            return self._reject("command report of %d bytes with report ID %02x" % (len(report), report[0] if report else 0))
+        block = unscramble(report[1:9]) if self.scrambled else bytes(report[1:9])
         if checksum(block) != block[7]:
-            self._reject("bad checksum in %s" % block.hex(" "))
-            return
+            return self._reject("bad checksum in %s" % block.hex(" "))
         if self._train is not None:
             c, expected, got = self._train
-            self._reject("opcode %02x cut short the payload of %02x (%d of %d bytes)"
-                         % (block[0], c[0], len(got), expected))
+            self._reject("opcode %02x cut short the payload of %02x (%d of %d bytes)" % (block[0], c[0], len(got), expected))
             self._train = None
         self._reply = None
         handler = self.handlers().get(block[0])
         if handler is None:
-            self._reject("unknown opcode %02x" % block[0])
-            return
-        self.commands.append(block)
+            return self._reject("unknown opcode %02x" % block[0])
         handler(block)
 
     def get_feature(self, length, report_id):
@@ -103,52 +94,38 @@ class Firmware:
         if self._reply is None:
             self._reject("reply read with no command that answers")
             return bytes(length)
-        block, plain = self._reply
-        self._reply = None
+        (block, plain), self._reply = self._reply, None
         if self.scrambled and not plain:
             block = scramble(block)
         return (b"\x00" + block + bytes(max(0, length - 9)))[:length]
 
     def output(self, report):
         if len(report) != self.report_length + 1 or report[0] != 0x00:
-            self._reject("output report of %d bytes with report ID %02x" % (len(report), report[0] if report else 0))
-            return
+            return self._reject("output report of %d bytes with report ID %02x" % (len(report), report[0] if report else 0))
         if self._train is None:
-            self._reject("output report with no payload announced")
-            return
+            return self._reject("output report with no payload announced")
         c, expected, got = self._train
         got += report[1:]
         if len(got) >= expected:
             self._train = None
             self.payload(c, bytes(got[:expected]))
-        else:
-            self._train = (c, expected, got)
 
     def take_input(self):
         return self._input.popleft() if self._input else None
-
-    # -- what the commands do -------------------------------------------------
-
-    def handlers(self):
-        raise NotImplementedError
-
-    def payload(self, command, data):
-        raise NotImplementedError
 
     def _reject(self, why):
         self.rejects.append(why)
 
     def _reply_with(self, block, *values, plain=False):
-        r = bytes([block[0], *values])
-        self._reply = ((r + bytes(8))[:8], plain)
+        self._reply = ((bytes([block[0], *values]) + bytes(8))[:8], plain)
 
-    def _expect(self, block, nbytes):
-        self._train = (block, nbytes, bytearray())
+    def _expect(self, block, nbytes, ok=True, why=""):
+        if self._check(ok, why):
+            self._train = (block, nbytes, bytearray())
 
     def _queue_input(self, data):
         n = self.report_length
-        for offset in range(0, len(data), n):
-            self._input.append(data[offset:offset + n])
+        self._input.extend(data[offset:offset + n] for offset in range(0, len(data), n))
 
     def _check(self, ok, why):
         if not ok:
@@ -157,8 +134,6 @@ class Firmware:
 
 
 class KeyboardFirmware(Firmware):
-    kind = KEYBOARD
-
     def __init__(self, scrambled=False):
         super().__init__(64, scrambled)
         self.key_matrix = bytes(512)
@@ -167,7 +142,6 @@ class KeyboardFirmware(Firmware):
         self.stage_colors = {}
         self.led_effect = None
         self.game_mode = None
-        self.recoveries = 0
         self.profile = pattern(512, 0x30)
 
     def handlers(self):
@@ -176,48 +150,29 @@ class KeyboardFirmware(Firmware):
             0x11: lambda c: self._train_of_reports(c, 3),
             0x12: lambda c: self._train_of_reports(c, 8),
             0x14: self._stage_color,
-            0x8D: self._read_profile,
-            0x08: self._led_effect,
-            0x09: self._mode,
-            0x13: self._recovery,
+            0x8D: lambda c: (self._reply_with(c, plain=True), self._queue_input(self.profile)),
+            0x08: lambda c: setattr(self, "led_effect", bytes(c[2:6])),
+            0x09: lambda c: setattr(self, "game_mode", c[1]),
         }
 
     def _train_of_reports(self, c, reports):
         # c3 counts the 64-byte reports that follow; c1 is unused by these commands.
-        if self._check(c[3] == reports and c[1] == 0,
-                       "opcode %02x announces %d reports (c1 %02x)" % (c[0], c[3], c[1])):
-            self._expect(c, reports * 64)
+        self._expect(c, reports * 64, c[3] == reports and c[1] == 0,
+                     "opcode %02x announces %d reports (c1 %02x)" % (c[0], c[3], c[1]))
 
     def _stage_color(self, c):
         if self._check(c[2] <= 6, "stage colour index %d" % c[2]):
             self.stage_colors[c[2]] = bytes(c[3:6])
 
-    def _read_profile(self, c):
-        self._reply_with(c, plain=True)
-        self._queue_input(self.profile)
-
-    def _led_effect(self, c):
-        self.led_effect = bytes(c[2:6])
-
-    def _mode(self, c):
-        self.game_mode = c[1]
-
-    def _recovery(self, c):
-        if self._check(c[1] == 0xFF, "recovery without its key byte"):
-            self.recoveries += 1
-
     def payload(self, c, data):
-        if c[0] == 0x0D:
+        target = {0x0D: None, 0x11: self.macros, 0x12: self.pictures}[c[0]]
+        if target is None:
             self.key_matrix = data
-        elif c[0] == 0x11:
-            self.macros[c[2]] = data
-        elif c[0] == 0x12:
-            self.pictures[c[2]] = data
+        else:
+            target[c[2]] = data
 
 
 class MouseFirmware(Firmware):
-    kind = MOUSE
-
     def __init__(self, family="553", scrambled=False):
         super().__init__(32, scrambled)
         self.family = family
@@ -227,12 +182,8 @@ class MouseFirmware(Firmware):
         self.report_rate = None
         self.report_rates = {}
         self.dpi_stage = 3
-        self.dpi_stages = {}
         self.current_profile = 2
-        self.current_key_matrix = None
         self.gun_data = None
-        self.fix_color = None
-        self.led_effect = None
         self.stage_colors = None
         self.dpi_table = {}
         self.key_matrices = {}
@@ -242,13 +193,12 @@ class MouseFirmware(Firmware):
     def handlers(self):
         if self.family == "560":
             return {
-                0x01: self._options560_set,
+                0x01: lambda c: setattr(self, "options560", bytes(c[1:3])),
                 0x02: self._profile_set,
                 0x03: self._indexed_rate,
-                0x04: self._indexed_stage,
-                0x0C: lambda c: self._announced_train(c, c[1] <= 4, "profile block %d" % c[1]),
-                0x0D: lambda c: self._announced_train(c, 1 <= c[1] <= 4, "key matrix %d" % c[1]),
-                0x0F: lambda c: self._announced_train(c, c[1] >= 1, "macro %d" % c[1]),
+                0x0C: lambda c: self._block_train(c, c[1] <= 4, "profile block %d" % c[1]),
+                0x0D: lambda c: self._block_train(c, 1 <= c[1] <= 4, "key matrix %d" % c[1]),
+                0x0F: lambda c: self._block_train(c, c[1] >= 1, "macro %d" % c[1]),
                 0x81: lambda c: self._reply_with(c, *self.options560),
                 0x82: lambda c: self._reply_with(c, self.current_profile),
                 0x84: lambda c: self._reply_with(c, c[1], self.dpi_stage),
@@ -257,43 +207,23 @@ class MouseFirmware(Firmware):
         return {
             0x00: lambda c: self._reply_with(c, *self.secrecy),
             0x01: lambda c: setattr(self, "report_rate", c[1]),
-            0x02: lambda c: setattr(self, "current_key_matrix", c[1]),
             0x03: lambda c: setattr(self, "options", bytes(c[1:5])),
             0x04: self._gun,
-            0x0B: lambda c: setattr(self, "dpi_stage", c[1]),
-            0x0C: lambda c: setattr(self, "fix_color", bytes(c[1:4])),
-            0x0D: lambda c: setattr(self, "led_effect", bytes(c[1:4])),
-            0x10: self._stage_colors,
+            0x10: lambda c: self._sized_train(c, 4 if c[1] == 2 else 24),
             0x11: lambda c: self._sized_train(c, 8),
-            0x12: self._key_matrix553,
+            0x12: lambda c: self._expect(c, 64, c[2] == 0x40 and c[3] == 0x08,
+                                         "key matrix announced as %02x %02x" % (c[2], c[3])),
             0x13: lambda c: self._sized_train(c, 128),
             0x83: lambda c: self._reply_with(c, *self.options),
             0x8B: lambda c: self._reply_with(c, self.dpi_stage),
         }
 
-    # 553 family
-
     def _gun(self, c):
         if self._check(c[1] == 0, "gun data with c1 %02x" % c[1]):
             self.gun_data = bytes(c[2:6])
 
-    def _stage_colors(self, c):
-        n = 4 if c[1] == 2 else 24
-        if self._check(c[2] == n, "stage colours of type %d announce %d bytes" % (c[1], c[2])):
-            self._expect(c, n)
-
     def _sized_train(self, c, n):
-        if self._check(c[2] == n, "opcode %02x announces %d bytes, not %d" % (c[0], c[2], n)):
-            self._expect(c, n)
-
-    def _key_matrix553(self, c):
-        if self._check(c[2] == 0x40 and c[3] == 0x08, "key matrix announced as %02x %02x" % (c[2], c[3])):
-            self._expect(c, 64)
-
-    # 560 family
-
-    def _options560_set(self, c):
-        self.options560 = bytes(c[1:3])
+        self._expect(c, n, c[2] == n, "opcode %02x announces %d bytes, not %d" % (c[0], c[2], n))
 
     def _profile_set(self, c):
         if self._check(c[1] <= 4, "current profile %d" % c[1]):
@@ -303,13 +233,8 @@ class MouseFirmware(Firmware):
         if self._check(1 <= c[1] <= 4, "report rate index %d" % c[1]):
             self.report_rates[c[1]] = c[2]
 
-    def _indexed_stage(self, c):
-        if self._check(1 <= c[1] <= 4, "DPI stage index %d" % c[1]):
-            self.dpi_stages[c[1]] = c[2]
-
-    def _announced_train(self, c, ok, what):
-        if self._check(ok and c[2] == 0x80, "opcode %02x: %s announcing %d bytes" % (c[0], what, c[2])):
-            self._expect(c, 128)
+    def _block_train(self, c, ok, what):
+        self._expect(c, 128, ok and c[2] == 0x80, "opcode %02x: %s announcing %d bytes" % (c[0], what, c[2]))
 
     def _read_profile(self, c):
         if self._check(c[1] <= 4, "profile block %d" % c[1]):
@@ -317,24 +242,11 @@ class MouseFirmware(Firmware):
             self._queue_input(self.profiles[c[1]])
 
     def payload(self, c, data):
-        op = c[0]
         if self.family == "560":
-            if op == 0x0C:
-                self.profiles[c[1]] = data
-            elif op == 0x0D:
-                self.key_matrices[c[1]] = data
-            elif op == 0x0F:
-                self.macros[c[1]] = data
-        elif op == 0x10:
+            target = {0x0C: self.profiles, 0x0D: self.key_matrices, 0x0F: self.macros}[c[0]]
+        elif c[0] == 0x10:
             self.stage_colors = data
-        elif op == 0x11:
-            self.dpi_table[c[1]] = data
-        elif op == 0x12:
-            self.key_matrices[c[1]] = data
-        elif op == 0x13:
-            self.macros[c[1]] = data
-
-
-def dpi_report(stage):
-    """The event interface's report for a DPI stage change made on the mouse."""
-    return bytes([0x06, 0x07, 0x00, stage])
+            return
+        else:
+            target = {0x11: self.dpi_table, 0x12: self.key_matrices, 0x13: self.macros}[c[0]]
+        target[c[1]] = data

@@ -30,52 +30,39 @@ FOREIGN_VENDOR = 0x5A5A
 PRODUCTS = {firmware.KEYBOARD: 0x8008, firmware.MOUSE: 0xA1EE}
 BUS_USB = 0x03
 
-# Usage pairs as the factory device list names them, and report sizes.
-COMMAND_USAGE = {firmware.KEYBOARD: (0xFF01, 0x0001), firmware.MOUSE: (0xFF00, 0xFF00)}
-EVENT_USAGE = {firmware.KEYBOARD: (0xFF02, 0x0001), firmware.MOUSE: (0xFF01, 0xFF01)}
-BOOT_USAGE = {firmware.KEYBOARD: (0x0001, 0x0006), firmware.MOUSE: (0x0001, 0x0002)}
-REPORT_LENGTH = {firmware.KEYBOARD: 64, firmware.MOUSE: 32}
-EVENT_REPORT_LENGTH = 4
-
+# Usage pairs of each interface as the factory device list names them, and report sizes.
+USAGES = {firmware.KEYBOARD: {"boot": (0x0001, 0x0006), "command": (0xFF01, 0x0001), "event": (0xFF02, 0x0001)},
+          firmware.MOUSE: {"boot": (0x0001, 0x0002), "command": (0xFF00, 0xFF00), "event": (0xFF01, 0xFF01)}}
+REPORT_LENGTH = {firmware.KEYBOARD: 64, firmware.MOUSE: 32, "event": 4}
 HIDRAW_MAJOR = 241
+BUS_USB = 0x03
 
 
-def _ioc(direction, nr, size):
-    return (direction << 30) | (size << 16) | (ord("H") << 8) | nr
+def _ioc_read(nr, size):
+    return (2 << 30) | (size << 16) | (ord("H") << 8) | nr
 
 
-IOC_READ, IOC_WRITE = 2, 1
-HIDIOCGRDESCSIZE = _ioc(IOC_READ, 0x01, 4)
-HIDIOCGRDESC = _ioc(IOC_READ, 0x02, 4 + 4096)
-HIDIOCGRAWINFO = _ioc(IOC_READ, 0x03, 8)
+HIDIOCGRDESCSIZE = _ioc_read(0x01, 4)
+HIDIOCGRDESC = _ioc_read(0x02, 4 + 4096)
+HIDIOCGRAWINFO = _ioc_read(0x03, 8)
 NR_SFEATURE, NR_GFEATURE = 0x06, 0x07
 
 
-def _usage_items(page, usage):
-    items = bytearray()
-    items += bytes([0x05, page]) if page <= 0xFF else bytes([0x06, page & 0xFF, page >> 8])
-    items += bytes([0x09, usage]) if usage <= 0xFF else bytes([0x0A, usage & 0xFF, usage >> 8])
-    return items
-
-
-def vendor_descriptor(usage_pair, report_length, feature=True, output=True):
-    """One application collection with 8-byte feature and N-byte input/output reports."""
-    d = _usage_items(*usage_pair)
+def descriptor(kind, iface):
+    """The command interface: 8-byte feature reports, N-byte input and output
+    reports; the event interface: input reports only; the boot interface: a
+    standard keyboard or mouse, shortened to what identifies it."""
+    page, usage = USAGES[kind][iface]
+    d = bytearray([0x05, page] if page <= 0xFF else [0x06, page & 0xFF, page >> 8])
+    d += bytes([0x09, usage] if usage <= 0xFF else [0x0A, usage & 0xFF, usage >> 8])
+    if iface == "boot":
+        return bytes(d + bytes([0xA1, 0x01, 0x05, 0x09, 0x19, 0x01, 0x29, 0x03, 0x15, 0x00, 0x25, 0x01, 0x95, 0x03,
+                                0x75, 0x01, 0x81, 0x02, 0x95, 0x01, 0x75, 0x05, 0x81, 0x03, 0xC0]))
+    n = REPORT_LENGTH[kind if iface == "command" else "event"]
     d += bytes([0xA1, 0x01, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08])
-    if feature:
-        d += bytes([0x95, 0x08, 0x09, 0x01, 0xB1, 0x02])
-    if output:
-        d += bytes([0x95, report_length, 0x09, 0x01, 0x91, 0x02])
-    d += bytes([0x95, report_length, 0x09, 0x01, 0x81, 0x02, 0xC0])
-    return bytes(d)
-
-
-def boot_descriptor(usage_pair):
-    """A standard boot keyboard or mouse, shortened to what identifies it."""
-    d = _usage_items(*usage_pair)
-    d += bytes([0xA1, 0x01, 0x05, 0x09, 0x19, 0x01, 0x29, 0x03, 0x15, 0x00, 0x25, 0x01,
-                0x95, 0x03, 0x75, 0x01, 0x81, 0x02, 0x95, 0x01, 0x75, 0x05, 0x81, 0x03, 0xC0])
-    return bytes(d)
+    if iface == "command":
+        d += bytes([0x95, 0x08, 0x09, 0x01, 0xB1, 0x02, 0x95, n, 0x09, 0x01, 0x91, 0x02])
+    return bytes(d + bytes([0x95, n, 0x09, 0x01, 0x81, 0x02, 0xC0]))
 
 
 class Node:
@@ -124,32 +111,23 @@ class HidrawHandler(UMockdev.IoctlBase):
         self.emulator = emulator
         self.node = node
 
-    def do_handle_ioctl(self, client):
+    def _answer(self, client, call):
         try:
-            result, err = self.emulator._ioctl(self.node, client)
+            result, err = call()
         except Exception as e:  # a fault here must not hang the program
             self.emulator._fault(e)
             result, err = -1, errno.EIO
         client.complete(result, err)
         return True
 
+    def do_handle_ioctl(self, client):
+        return self._answer(client, lambda: self.emulator._ioctl(self.node, client))
+
     def do_handle_write(self, client):
-        try:
-            result, err = self.emulator._write(self.node, bytes(client.get_arg().retrieve()))
-        except Exception as e:
-            self.emulator._fault(e)
-            result, err = -1, errno.EIO
-        client.complete(result, err)
-        return True
+        return self._answer(client, lambda: self.emulator._write(self.node, bytes(client.get_arg().retrieve())))
 
     def do_handle_read(self, client):
-        try:
-            result, err = self.emulator._read(self.node, client)
-        except Exception as e:
-            self.emulator._fault(e)
-            result, err = -1, errno.EIO
-        client.complete(result, err)
-        return True
+        return self._answer(client, lambda: self.emulator._read(self.node, client))
 
 
 class Emulator:
@@ -180,17 +158,12 @@ class Emulator:
 
     def plug(self, kind, uevents=True, foreign=False):
         vendor = FOREIGN_VENDOR if foreign else VENDOR
-        if kind == firmware.KEYBOARD:
-            fw = firmware.KeyboardFirmware(scrambled=kind in self.scrambled)
-        else:
-            fw = firmware.MouseFirmware(self.family, scrambled=kind in self.scrambled)
+        scrambled = kind in self.scrambled
+        fw = firmware.KeyboardFirmware(scrambled) if kind == firmware.KEYBOARD \
+            else firmware.MouseFirmware(self.family, scrambled)
         dev = Device(kind, vendor, next(self._ports), fw)
-        length = REPORT_LENGTH[kind]
-        layout = [("boot", boot_descriptor(BOOT_USAGE[kind])),
-                  ("command", vendor_descriptor(COMMAND_USAGE[kind], length)),
-                  ("event", vendor_descriptor(EVENT_USAGE[kind], EVENT_REPORT_LENGTH, feature=False, output=False))]
-        for iface, descriptor in layout:
-            dev.nodes.append(Node(dev, iface, next(self._numbers), descriptor))
+        for iface in ("boot", "command", "event"):
+            dev.nodes.append(Node(dev, iface, next(self._numbers), descriptor(kind, iface)))
         self._add_to_testbed(dev)
         for node in dev.nodes:
             self._attach(node)
@@ -250,12 +223,10 @@ class Emulator:
             if os.path.islink(entry) and os.readlink(entry) in ours:
                 os.unlink(entry)
 
-    def unplug(self, dev, uevents=True):
+    def unplug(self, dev):
         """Pull the cable: the nodes fail every call and the ptys hang up."""
-        if uevents:
-            for node in dev.nodes:
-                self.testbed.uevent(node.syspath, "remove")
-            self.testbed.uevent(dev.syspaths[0], "remove")
+        for path in [node.syspath for node in dev.nodes] + dev.syspaths[:1]:
+            self.testbed.uevent(path, "remove")
         for node in dev.nodes:
             with node.lock:
                 node.gone = True
@@ -328,17 +299,15 @@ class Emulator:
         request = client.get_request()
         arg = client.get_arg()
         nr, size = request & 0xFF, (request >> 16) & 0x3FFF
-        if request == HIDIOCGRDESCSIZE:
-            arg.resolve(0, 4).update(0, len(node.descriptor).to_bytes(4, "little"))
-            return 0, 0
-        if request == HIDIOCGRDESC:
-            data = len(node.descriptor).to_bytes(4, "little") + node.descriptor
-            arg.resolve(0, size).update(0, data)
-            return 0, 0
-        if request == HIDIOCGRAWINFO:
-            data = BUS_USB.to_bytes(4, "little") + node.device.vendor.to_bytes(2, "little") \
-                + node.device.product.to_bytes(2, "little")
-            arg.resolve(0, 8).update(0, data)
+        size_le = len(node.descriptor).to_bytes(4, "little")
+        info = {
+            HIDIOCGRDESCSIZE: size_le,
+            HIDIOCGRDESC: size_le + node.descriptor,
+            HIDIOCGRAWINFO: BUS_USB.to_bytes(4, "little") + node.device.vendor.to_bytes(2, "little")
+            + node.device.product.to_bytes(2, "little"),
+        }.get(request)
+        if info is not None:
+            arg.resolve(0, len(info) if request != HIDIOCGRDESC else size).update(0, info)
             return 0, 0
         if (request >> 8) & 0xFF != ord("H") or nr not in (NR_SFEATURE, NR_GFEATURE):
             return -1, errno.ENOTTY

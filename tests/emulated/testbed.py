@@ -92,7 +92,7 @@ def program_environment(emulator, workdir):
 
 
 def wrapped(command):
-    return ["umockdev-wrapper"] + list(command)
+    return ["umockdev-wrapper", *command]
 
 
 class Program:
@@ -135,13 +135,12 @@ class Program:
 
     def stop(self):
         # Standard input's end ends the monitor cleanly.
+        self.process.stdin.close()
         try:
-            self.process.stdin.close()
-            self.process.wait(timeout=10)
+            return self.process.wait(timeout=10)
         except subprocess.TimeoutExpired:
             self.process.kill()
-            self.process.wait()
-        return self.process.returncode
+            return self.process.wait()
 
     def transcript(self):
         return "\n".join("%7.0f %s %s" % line for line in self.lines)

@@ -7,16 +7,9 @@
 set -eu
 pkg=quorix-config
 deb=$(ls "$(cd "${1:?package folder}" && pwd)"/"$pkg"_*.deb 2>/dev/null | head -n 1)
-[ -n "$deb" ] || { echo "SKIPPED: no package in $1 (package_build made none; see its output)"; exit 77; }
-
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+[ -n "$deb" ] || skip "no package in $1 (package_build made none; see its output)"
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 for tool in apt-get dpkg dpkg-deb; do
@@ -57,9 +50,7 @@ done
 # Paths the package brings that do not exist yet; all must be gone after purging.
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|; s|/$||' | grep -v '^$' >"$work/contents"
 : >"$work/new"
-while read -r path; do
-    [ -e "$path" ] || [ -L "$path" ] || echo "$path" >>"$work/new"
-done <"$work/contents"
+while read -r path; do [ -e "$path" ] || [ -L "$path" ] || echo "$path" >>"$work/new"; done <"$work/contents"
 
 installed=yes
 apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" >"$work/install.log" 2>&1 ||
@@ -101,11 +92,8 @@ as_user /usr/bin/quorixctl --simulate devices >"$work/devices" || fail "quorixct
 apt-get purge -y -q -o DPkg::Lock::Timeout=300 "$pkg" >"$work/purge.log" 2>&1 ||
     { cat "$work/purge.log"; fail "apt-get could not purge the package"; }
 installed=no
-
 ! dpkg-query -W "$pkg" >/dev/null 2>&1 || fail "dpkg still knows $pkg after purging"
-left=$(while read -r path; do
-    if [ -e "$path" ] || [ -L "$path" ]; then echo "$path"; fi
-done <"$work/new")
+left=$(while read -r path; do [ ! -e "$path" ] && [ ! -L "$path" ] || echo "$path"; done <"$work/new")
 [ -z "$left" ] || fail "left behind after purging: $left"
 ls /var/lib/dpkg/info/"$pkg".* >/dev/null 2>&1 && fail "dpkg's records of $pkg are left behind"
 # The user's own data is theirs to keep.

@@ -13,9 +13,7 @@
 #include "view/SettingsStore.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,13 +33,17 @@ const QByteArray kHostileKeys[] = {
     "repeat", "0", "1", "type", "vid", "usage2",
 };
 
+template <typename T, std::size_t N>
+const T& pick(const T (&list)[N], QRandomGenerator& rng)
+{
+    return list[rng.bounded(int(N))];
+}
+
 QByteArray mutate(QByteArray bytes, QRandomGenerator& rng)
 {
-    const int kinds = 7;
-    const int rounds = 1 + int(rng.bounded(3));
-    for (int r = 0; r < rounds; ++r) {
+    for (int round = 1 + int(rng.bounded(3)); round > 0; --round) {
         const int at = bytes.isEmpty() ? 0 : int(rng.bounded(int(bytes.size())));
-        switch (rng.bounded(kinds)) {
+        switch (rng.bounded(7)) {
         case 0: // flip bytes
             for (int i = 0; i < 4 && !bytes.isEmpty(); ++i)
                 bytes[int(rng.bounded(int(bytes.size())))] = char(rng.bounded(256));
@@ -50,15 +52,15 @@ QByteArray mutate(QByteArray bytes, QRandomGenerator& rng)
             bytes.truncate(at);
             break;
         case 2: { // a hostile value for a key the readers count or trust
-            const QByteArray key = kHostileKeys[rng.bounded(int(std::size(kHostileKeys)))];
-            const QByteArray value = kHostileValues[rng.bounded(int(std::size(kHostileValues)))];
+            const QByteArray key = pick(kHostileKeys, rng);
+            const QByteArray value = pick(kHostileValues, rng);
             const int line = bytes.indexOf('\n', at);
             bytes.insert(line < 0 ? int(bytes.size()) : line + 1, key + "=" + value + "\n");
             break;
         }
         case 3: { // replace every value of one key
-            const QByteArray key = "\n" + kHostileKeys[rng.bounded(int(std::size(kHostileKeys)))] + "=";
-            const QByteArray value = kHostileValues[rng.bounded(int(std::size(kHostileValues)))];
+            const QByteArray key = "\n" + pick(kHostileKeys, rng) + "=";
+            const QByteArray value = pick(kHostileValues, rng);
             for (int p = bytes.indexOf(key); p >= 0; p = bytes.indexOf(key, p + 1)) {
                 const int end = bytes.indexOf('\n', p + 1);
                 bytes.replace(p + key.size(), (end < 0 ? int(bytes.size()) : end) - p - int(key.size()), value);
@@ -73,7 +75,6 @@ QByteArray mutate(QByteArray bytes, QRandomGenerator& rng)
             break;
         default: // a line repeated
             bytes.insert(at, bytes.mid(at, 64));
-            break;
         }
     }
     return bytes;
@@ -91,12 +92,11 @@ class TestRobustFuzz : public QObject
 private Q_SLOTS:
     void garbledFilesAreSurvived()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("QUORIX_FUZZ_SEED")
-            ? quint32(qEnvironmentVariableIntValue("QUORIX_FUZZ_SEED"))
-            : 20261207u;
-        const int rounds = qEnvironmentVariableIsSet("QUORIX_FUZZ_ROUNDS")
-            ? qEnvironmentVariableIntValue("QUORIX_FUZZ_ROUNDS")
-            : 120;
+        bool set = false;
+        quint32 seed = quint32(qEnvironmentVariableIntValue("QUORIX_FUZZ_SEED", &set));
+        seed = set ? seed : 20261207u;
+        int rounds = qEnvironmentVariableIntValue("QUORIX_FUZZ_ROUNDS", &set);
+        rounds = set ? rounds : 120;
         QRandomGenerator rng(seed);
 
         QTemporaryDir sandbox;

@@ -16,12 +16,10 @@ constexpr int kIdleMs = 300;
 constexpr int kListenCheckMs = 100;
 
 // Sends from a pool thread, since the listener serves on this one.
-QFuture<bool> sendLater(const QString& identity, const QString& text)
+bool sendFromAnother(const QString& identity, const QString& text)
 {
-    return QtConcurrent::run([identity, text] {
-        SingleInstance other(identity);
-        return other.isRunning() && other.sendMessage(text, 5000);
-    });
+    SingleInstance other(identity);
+    return other.isRunning() && other.sendMessage(text, 5000);
 }
 
 } // namespace
@@ -64,14 +62,15 @@ private Q_SLOTS:
                 s->waitForBytesWritten(100);
                 held.push_back(std::move(s));
             }
-            SingleInstance honest(QStringLiteral("flood"));
-            return honest.isRunning() && honest.sendMessage(QStringLiteral("still here"), 5000);
+            return sendFromAnother(QStringLiteral("flood"), QStringLiteral("still here"));
         });
-        QTRY_VERIFY_WITH_TIMEOUT(attack.isFinished(), 30000);
+        // Sampled while the attack holds its connections: the cap holds throughout.
+        int peak = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((peak = std::max(peak, first.openConnections()), attack.isFinished()), 30000);
         QVERIFY(attack.result());
         QCOMPARE(texts.size(), 1);
         QCOMPARE(texts.first().first().toString(), QStringLiteral("still here"));
-        QVERIFY(first.openConnections() <= SingleInstance::kMaxConnections);
+        QVERIFY2(peak <= SingleInstance::kMaxConnections, qPrintable(QString::number(peak)));
     }
 
     void aConnectionThatSendsNoWholeFrameIsDropped()
@@ -99,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(server);
         server->close();
         QTRY_VERIFY_WITH_TIMEOUT(server->isListening(), 5000);
-        QFuture<bool> sent = sendLater(QStringLiteral("relisten"), QStringLiteral("again"));
+        QFuture<bool> sent = QtConcurrent::run(sendFromAnother, QStringLiteral("relisten"), QStringLiteral("again"));
         QTRY_VERIFY_WITH_TIMEOUT(sent.isFinished(), 10000);
         QVERIFY(sent.result());
         QCOMPARE(texts.size(), 1);

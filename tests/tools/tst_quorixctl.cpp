@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,12 @@ struct Run
     QByteArray err;
 };
 
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 // End-to-end runs of the built tool against the simulated devices.
@@ -29,43 +36,61 @@ class TestQuorixctl : public QObject
     std::unique_ptr<TestDataRoot> m_root;
     QTemporaryDir m_tmp;
 
-    Run ctl(const QStringList& args, const QByteArray& input = QByteArray(), int timeoutMs = 20000)
+    void prepare(QProcess& p, const QString& dataHome = QString())
     {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
+        if (!dataHome.isEmpty())
+            env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
         p.setProcessEnvironment(env);
+    }
+
+    // The tool on the test's data root, started in `workdir` when given.
+    Run ctl(const QStringList& args, const QByteArray& input = QByteArray(), const QString& workdir = QString())
+    {
+        QProcess p;
+        prepare(p);
+        p.setWorkingDirectory(workdir);
         p.start(QStringLiteral(QUORIXCTL_EXE), QStringList{QStringLiteral("--data"), m_root->path()} + args);
         if (!p.waitForStarted(5000))
             return {};
         p.write(input);
         p.closeWriteChannel();
-        p.waitForFinished(timeoutMs);
+        p.waitForFinished(20000);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
                 p.readAllStandardError()};
     }
 
-    QString tracePath() const { return m_tmp.filePath(QStringLiteral("trace.jsonl")); }
-
-    QList<QJsonObject> trace() const
+    // Arguments apart by spaces; "TRACE" stands for the trace file.
+    Run ctl(const QString& args, const QByteArray& input = QByteArray(), const QString& workdir = QString())
     {
-        QFile f(tracePath());
+        QStringList list = args.split(QLatin1Char(' '));
+        list.replaceInStrings(QRegularExpression(QStringLiteral("^TRACE$")), tracePath());
+        return ctl(list, input, workdir);
+    }
+
+    QString tracePath() const { return m_tmp.filePath(QStringLiteral("trace.jsonl")); }
+    QString settingFile(const char* name) const { return m_root->file(QStringLiteral("modules/setting/") + QLatin1String(name)); }
+
+    // The trace lines of one operation.
+    QList<QJsonObject> traced(const QString& op) const
+    {
         QList<QJsonObject> lines;
-        if (!f.open(QIODevice::ReadOnly))
-            return lines;
-        for (const QByteArray& line : f.readAll().split('\n'))
-            if (!line.isEmpty())
-                lines << QJsonDocument::fromJson(line).object();
+        for (const QByteArray& line : bytesOf(tracePath()).split('\n')) {
+            const QJsonObject o = QJsonDocument::fromJson(line).object();
+            if (!line.isEmpty() && (op.isEmpty() || o.value(QStringLiteral("op")).toString() == op))
+                lines << o;
+        }
         return lines;
     }
 
-    static QList<QJsonObject> ofOp(const QList<QJsonObject>& lines, const QString& op)
+    // The first two block bytes of every command sent.
+    QStringList opcodes() const
     {
-        QList<QJsonObject> out;
-        for (const QJsonObject& o : lines)
-            if (o.value(QStringLiteral("op")).toString() == op)
-                out << o;
-        return out;
+        QStringList ops;
+        for (const QJsonObject& o : traced(QStringLiteral("send-feature")))
+            ops << o.value(QStringLiteral("data")).toString().mid(3, 5);
+        return ops;
     }
 
 private Q_SLOTS:
@@ -78,24 +103,17 @@ private Q_SLOTS:
 
     void cleanup() { m_root.reset(); }
 
-    void helpAndDevices()
+    void devicesAndSlots()
     {
-        const Run help = ctl({QStringLiteral("--help")});
-        QCOMPARE(help.code, 0);
-        QVERIFY(help.out.contains("apply-profile N"));
-
-        const Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("devices")});
+        Run r = ctl("--simulate=mouse devices");
         QCOMPARE(r.code, 0);
         const QJsonArray list = QJsonDocument::fromJson(r.out).array();
         QCOMPARE(list.size(), 2);
         QCOMPARE(list[0].toObject().value(QStringLiteral("present")).toBool(), false);
         QCOMPARE(list[1].toObject().value(QStringLiteral("pid")).toString(), QStringLiteral("a1ee"));
         QVERIFY(!list[1].toObject().value(QStringLiteral("path2")).toString().isEmpty());
-    }
 
-    void slotsListsBothObjects()
-    {
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("slots")});
+        r = ctl("--simulate slots");
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains("QVariant ui_View.getData(QVariant key, bool isRecovery)"));
         QVERIFY(r.out.contains("void hid.hid553_12H_SetKeyMatrix(uchar* src64, uchar indexAddOne)"));
@@ -103,54 +121,44 @@ private Q_SLOTS:
 
     void callPutsTheCommandOnTheWireWithItsPause()
     {
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--device"),
-                           QStringLiteral("1"), QStringLiteral("--trace"), tracePath(), QStringLiteral("call"),
-                           QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("2")});
+        const Run r = ctl("--simulate --virtual-time --device 1 --trace TRACE call hid.hid553_01H_SetReportRate 2");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QByteArray("null\n"));
-        const QList<QJsonObject> lines = trace();
-        const QList<QJsonObject> sent = ofOp(lines, QStringLiteral("send-feature"));
+        const QList<QJsonObject> sent = traced(QStringLiteral("send-feature"));
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent[0].value(QStringLiteral("dev")).toString(), QStringLiteral("mouse"));
         QCOMPARE(sent[0].value(QStringLiteral("data")).toString(), QStringLiteral("00 01 02 00 00 00 00 00 fc"));
-        QCOMPARE(ofOp(lines, QStringLiteral("write")).size(), 0);
+        QVERIFY(traced(QStringLiteral("write")).isEmpty());
         // The settle pause follows the report before the interface closes.
-        const QJsonObject last = lines.last();
+        const QJsonObject last = traced(QString()).last();
         QCOMPARE(last.value(QStringLiteral("op")).toString(), QStringLiteral("close"));
         QCOMPARE(last.value(QStringLiteral("t")).toInt() - sent[0].value(QStringLiteral("t")).toInt(), 128);
     }
 
     void relativeNamesMeanWhereTheToolStarted()
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_tmp.path());
         QFile script(m_tmp.filePath(QStringLiteral("calls.txt")));
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("hid.hid553_01H_SetReportRate 2\n");
         script.close();
-        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_root->path(), QStringLiteral("--simulate"),
-                                                QStringLiteral("--virtual-time"), QStringLiteral("--trace"),
-                                                QStringLiteral("trace.jsonl"), QStringLiteral("script"),
-                                                QStringLiteral("calls.txt")});
-        QVERIFY(p.waitForFinished(20000));
-        QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(ofOp(trace(), QStringLiteral("send-feature")).size(), 1);
+        const Run r = ctl("--simulate --virtual-time --trace trace.jsonl script calls.txt",
+                          QByteArray(), m_tmp.path());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(traced(QStringLiteral("send-feature")).size(), 1);
     }
 
-    void referenceAndBufferParameters()
+    void scriptRunsEveryLineInOneProcess()
     {
-        const Run cs = ctl({QStringLiteral("--simulate"), QStringLiteral("call"), QStringLiteral("hid.hidCS"),
-                            QStringLiteral("[1,2]")});
-        QCOMPARE(cs.code, 0);
-        QCOMPARE(cs.out, QByteArray("252\n[[1,2,0,0,0,0,0,0]]\n"));
+        const Run r = ctl("--simulate --virtual-time script -",
+                          "# settings and a checksum\n"
+                          "ui_View.setData \"test/key\" [1, 2, 3]\n"
+                          "ui_View.getDataList \"test/key\" false\n"
+                          "hid.hidCS [1, 2]\n");
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("null\n[\"1\",\"2\",\"3\"]\n{\"out\":[[1,2,0,0,0,0,0,0]],\"result\":252}\n"));
 
-        const Run opt = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("--device"),
-                             QStringLiteral("1"), QStringLiteral("--mouse-family"), QStringLiteral("553"),
-                             QStringLiteral("call"), QStringLiteral("hid.hid553_83H_GetKeyboardoption"),
-                             QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
+        // Reference parameters print after the result.
+        const Run opt = ctl("--simulate --virtual-time --device 1 --mouse-family 553 call hid.hid553_83H_GetKeyboardoption 9 9 9 9");
         QCOMPARE(opt.code, 0);
         const QList<QByteArray> lines = opt.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
@@ -158,30 +166,9 @@ private Q_SLOTS:
         QCOMPARE(QJsonDocument::fromJson(lines[1]).array().size(), 4);
     }
 
-    void viewSlotsWorkOnTheSettings()
-    {
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("call"), QStringLiteral("ui_View.getGlobalData"),
-                           QStringLiteral("\"common/deviceCount\"")});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QByteArray("\"2\"\n"));
-    }
-
-    void scriptRunsEveryLineInOneProcess()
-    {
-        const Run r = ctl({QStringLiteral("--simulate"), QStringLiteral("--virtual-time"), QStringLiteral("script"),
-                           QStringLiteral("-")},
-                          "# settings and a checksum\n"
-                          "ui_View.setData \"test/key\" [1, 2, 3]\n"
-                          "ui_View.getDataList \"test/key\" false\n"
-                          "hid.hidCS [1, 2]\n");
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QByteArray("null\n[\"1\",\"2\",\"3\"]\n{\"out\":[[1,2,0,0,0,0,0,0]],\"result\":252}\n"));
-    }
-
     void monitorFollowsTheSimulator()
     {
-        const Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("monitor")},
-                          "dpi-button\n", 20000);
+        const Run r = ctl("--simulate=mouse monitor", "dpi-button\n");
         QCOMPARE(r.code, 0);
         const QList<QByteArray> lines = r.out.trimmed().split('\n');
         QVERIFY2(!lines.isEmpty(), r.err.constData());
@@ -193,65 +180,39 @@ private Q_SLOTS:
 
     void applyProfileSendsWhatAProfileChangeSends()
     {
-        const auto opcodes = [this] {
-            QStringList ops;
-            for (const QJsonObject& o : ofOp(trace(), QStringLiteral("send-feature")))
-                ops << o.value(QStringLiteral("data")).toString().mid(3, 5);
-            return ops;
-        };
-        Run r = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("--virtual-time"), QStringLiteral("--mouse-family"),
-                     QStringLiteral("560"), QStringLiteral("--trace"), tracePath(), QStringLiteral("apply-profile"),
-                     QStringLiteral("1")});
+        Run r = ctl("--simulate=mouse --virtual-time --mouse-family 560 --trace TRACE apply-profile 1");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QByteArray("{\"device\":1,\"profile\":1}\n"));
         // Key matrix, report rate (one index with gun layers), DPI in blocks 1-4,
         // lighting in blocks 1-4, colours in block 0, then the gun layers' switch and reset.
-        QCOMPARE(opcodes(), (QStringList{QStringLiteral("0d 01"), QStringLiteral("03 01"), QStringLiteral("0c 01"),
-                                         QStringLiteral("0c 02"), QStringLiteral("0c 03"), QStringLiteral("0c 04"),
-                                         QStringLiteral("0c 01"), QStringLiteral("0c 02"), QStringLiteral("0c 03"),
-                                         QStringLiteral("0c 04"), QStringLiteral("0c 00"), QStringLiteral("02 01"),
-                                         QStringLiteral("0d 02"), QStringLiteral("0d 03"), QStringLiteral("0d 04")}));
-        QSettings global(m_root->file(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
-        QCOMPARE(global.value(QStringLiteral("mouse/profileNo")).toInt(), 1);
+        QCOMPARE(opcodes().join(','), QStringLiteral("0d 01,03 01,0c 01,0c 02,0c 03,0c 04,0c 01,0c 02,0c 03,0c 04,"
+                                                      "0c 00,02 01,0d 02,0d 03,0d 04"));
+        QCOMPARE(QSettings(settingFile("apConfig.bin"), QSettings::IniFormat).value(QStringLiteral("mouse/profileNo")).toInt(), 1);
 
         QFile::remove(tracePath());
-        r = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"), QStringLiteral("--trace"),
-                 tracePath(), QStringLiteral("apply-profile"), QStringLiteral("2")});
+        r = ctl("--simulate=keyboard --virtual-time --trace TRACE apply-profile 2");
         QCOMPARE(r.code, 0);
         // Key functions, the first lighting picture, the effect and the seven colours.
-        QCOMPARE(opcodes(), (QStringList{QStringLiteral("0d 00"), QStringLiteral("12 00"), QStringLiteral("08 00"),
-                                         QStringLiteral("14 00"), QStringLiteral("14 00"), QStringLiteral("14 00"),
-                                         QStringLiteral("14 00"), QStringLiteral("14 00"), QStringLiteral("14 00"),
-                                         QStringLiteral("14 00")}));
-    }
-
-    void deviceMissingIsAFailure()
-    {
-        const Run none = ctl({QStringLiteral("--simulate=mouse"), QStringLiteral("--device"), QStringLiteral("0"),
-                              QStringLiteral("call"), QStringLiteral("hid.hidARM_13H_RecoveryData")});
-        QCOMPARE(none.code, 1);
-        QCOMPARE(none.err.count('\n'), 1);
-
-        const Run warn = ctl({QStringLiteral("warn"), QStringLiteral("hello")});
-        QCOMPARE(warn.code, 1);
-        QVERIFY(warn.err.startsWith("quorixctl: "));
+        QCOMPARE(opcodes().join(','), QStringLiteral("0d 00,12 00,08 00,14 00,14 00,14 00,14 00,14 00,14 00,14 00"));
     }
 
     // Exit 0 with nothing sent made a failed login-time restore look fine.
-    void aFailedTransferIsAFailure()
+    void aMissingDeviceOrAFailedTransferIsAFailure()
     {
-        QSettings list(m_root->file(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
-        list.setValue(QStringLiteral("0/reportLength"), 0);
-        list.sync();
-        const Run r = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"),
-                           QStringLiteral("apply-profile"), QStringLiteral("1")});
+        const Run none = ctl("--simulate=mouse --device 0 call hid.hidARM_13H_RecoveryData");
+        QCOMPARE(none.code, 1);
+        QCOMPARE(none.err.count('\n'), 1);
+        const Run warn = ctl("warn hello");
+        QCOMPARE(warn.code, 1);
+        QVERIFY(warn.err.startsWith("quorixctl: "));
+
+        QSettings(settingFile("apConfig.bin"), QSettings::IniFormat).setValue(QStringLiteral("0/reportLength"), 0);
+        const Run r = ctl("--simulate=keyboard --virtual-time apply-profile 1");
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.isEmpty());
         const QByteArray reason = r.err.trimmed().split('\n').last();
         QVERIFY2(reason.startsWith("quorixctl: ") && reason.contains("failed"), r.err.constData());
-
-        const Run call = ctl({QStringLiteral("--simulate=keyboard"), QStringLiteral("--virtual-time"), QStringLiteral("call"),
-                              QStringLiteral("hid.keyboard_0DH_SetKeyMatrix"), QStringLiteral("[1,2,3]")});
+        const Run call = ctl("--simulate=keyboard --virtual-time call hid.keyboard_0DH_SetKeyMatrix [1,2,3]");
         QCOMPARE(call.code, 1);
     }
 
@@ -259,9 +220,7 @@ private Q_SLOTS:
     void interruptsEndEveryCommand()
     {
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
-        p.setProcessEnvironment(env);
+        prepare(p);
         // The script waits for its standard input to end; the trace file says it is set up.
         p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_root->path(), QStringLiteral("--simulate"),
                                                 QStringLiteral("--trace"), tracePath(), QStringLiteral("script"),
@@ -287,9 +246,7 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), prefix.filePath(QStringLiteral("file/data")));
-        p.setProcessEnvironment(env);
+        prepare(p, prefix.filePath(QStringLiteral("file/data")));
         p.start(bin + QStringLiteral("/quorixctl"), {QStringLiteral("devices")});
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 1);
@@ -300,111 +257,79 @@ private Q_SLOTS:
 
     void usageErrors_data()
     {
-        QTest::addColumn<QStringList>("args");
-        const QString sim = QStringLiteral("--simulate");
-        const QString tr = QStringLiteral("--trace");
-        const QString call = QStringLiteral("call");
-        QTest::newRow("no command") << QStringList{sim};
-        QTest::newRow("unknown command") << QStringList{sim, QStringLiteral("frobnicate")};
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), QStringLiteral("devices")};
-        QTest::newRow("unknown object") << QStringList{sim, call, QStringLiteral("gui.show")};
-        QTest::newRow("unknown slot") << QStringList{sim, call, QStringLiteral("hid.noSuchSlot")};
-        QTest::newRow("argument count") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate")};
-        QTest::newRow("argument type") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("\"two\"")};
-        QTest::newRow("byte out of range") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("256")};
-        QTest::newRow("buffer too long") << QStringList{sim, call, QStringLiteral("hid.hid553_0CH_SetFixLEDColor"), QStringLiteral("[1,2,3,4]")};
-        QTest::newRow("malformed JSON") << QStringList{sim, call, QStringLiteral("hid.hid553_01H_SetReportRate"), QStringLiteral("[1,")};
-        QTest::newRow("virtual time alone") << QStringList{QStringLiteral("--virtual-time"), QStringLiteral("devices")};
-        QTest::newRow("device out of range") << QStringList{sim, QStringLiteral("--device"), QStringLiteral("7"), call, QStringLiteral("hid.hidARM_13H_RecoveryData")};
-        QTest::newRow("mouse family") << QStringList{sim, QStringLiteral("--mouse-family"), QStringLiteral("999"), QStringLiteral("devices")};
-        QTest::newRow("profile slot") << QStringList{sim, QStringLiteral("apply-profile"), QStringLiteral("10")};
-        QTest::newRow("bad script line") << QStringList{sim, QStringLiteral("script"), QStringLiteral("-")};
-        QTest::newRow("dialog slot without a file") << QStringList{sim, call, QStringLiteral("ui_View.saveProfile"), QStringLiteral("1")};
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no command") << "--simulate" << "";
+        QTest::newRow("unknown command") << "--simulate frobnicate" << "";
+        QTest::newRow("unknown option") << "--fast devices" << "";
+        QTest::newRow("unknown object") << "--simulate call gui.show" << "";
+        QTest::newRow("unknown slot") << "--simulate call hid.noSuchSlot" << "";
+        QTest::newRow("argument count") << "--simulate call hid.hid553_01H_SetReportRate" << "";
+        QTest::newRow("argument type") << "--simulate call hid.hid553_01H_SetReportRate \"two\"" << "";
+        QTest::newRow("byte out of range") << "--simulate call hid.hid553_01H_SetReportRate 256" << "";
+        QTest::newRow("buffer too long") << "--simulate call hid.hid553_0CH_SetFixLEDColor [1,2,3,4]" << "";
+        QTest::newRow("malformed JSON") << "--simulate call hid.hid553_01H_SetReportRate [1," << "";
+        QTest::newRow("virtual time alone") << "--virtual-time devices" << "";
+        QTest::newRow("device out of range") << "--simulate --device 7 call hid.hidARM_13H_RecoveryData" << "";
+        QTest::newRow("mouse family") << "--simulate --mouse-family 999 devices" << "";
+        QTest::newRow("profile slot") << "--simulate apply-profile 10" << "";
+        QTest::newRow("bad script line") << "--simulate script -" << "";
+        QTest::newRow("dialog slot without a file") << "--simulate call ui_View.saveProfile 1" << "--file";
         QTest::newRow("import from a missing file")
-            << QStringList{sim, QStringLiteral("--file"), m_tmp.filePath(QStringLiteral("missing.pf")), call,
-                           QStringLiteral("ui_View.loadProfile"), QStringLiteral("2")};
-        Q_UNUSED(tr)
+            << "--simulate --file " + m_tmp.filePath(QStringLiteral("missing.pf")) + " call ui_View.loadProfile 2" << "";
+        QTest::newRow("unreadable data root") << "--data " + m_tmp.filePath(QStringLiteral("nowhere")) + " devices"
+                                              << "not a readable data root";
     }
 
     void usageErrors()
     {
-        QFETCH(QStringList, args);
-        QStringList withTrace = args;
-        withTrace.insert(0, tracePath());
-        withTrace.insert(0, QStringLiteral("--trace"));
-        const Run r = ctl(withTrace, "hid.hidARM_13H_RecoveryData\nhid.hidARM_13H_RecoveryData 1 2\n");
+        QFETCH(QString, args);
+        QFETCH(QString, message);
+        const Run r = ctl("--trace TRACE " + args, "hid.hidARM_13H_RecoveryData\nhid.hidARM_13H_RecoveryData 1 2\n");
         QCOMPARE(r.code, 2);
-        QVERIFY2(r.err.startsWith("quorixctl: ") && r.err.count('\n') == 1, r.err.constData());
+        QVERIFY2(r.err.startsWith("quorixctl: ") && r.err.count('\n') == 1 && r.err.contains(message.toUtf8()),
+                 r.err.constData());
         QVERIFY(r.out.isEmpty());
-        QVERIFY(ofOp(trace(), QStringLiteral("send-feature")).isEmpty());
+        QVERIFY(traced(QStringLiteral("send-feature")).isEmpty());
     }
 
     // A profile exported and imported through --file is the same file byte for
     // byte; a script that needs a dialog fails before its first line runs.
     void fileAnswersTheDialogs()
     {
-        const QString slot1 = m_root->file(QStringLiteral("modules/setting/p2.bin"));
-        {
-            QSettings edited(slot1, QSettings::IniFormat);
-            edited.setValue(QStringLiteral("mouse/reportRate"), 2);
-        }
+        QSettings(settingFile("p2.bin"), QSettings::IniFormat).setValue(QStringLiteral("mouse/reportRate"), 2);
         const QString exported = m_tmp.filePath(QStringLiteral("fps.pf"));
-        Run r = ctl({QStringLiteral("--file"), exported, QStringLiteral("call"), QStringLiteral("ui_View.saveProfile"),
-                     QStringLiteral("1")});
+        Run r = ctl("--file " + exported + " call ui_View.saveProfile 1");
         QCOMPARE(r.code, 0);
-        const auto bytes = [](const QString& path) {
-            QFile f(path);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        QVERIFY(!bytes(exported).isEmpty());
-        QCOMPARE(bytes(exported), bytes(slot1));
-
-        r = ctl({QStringLiteral("--file"), exported, QStringLiteral("call"), QStringLiteral("ui_View.loadProfile"),
-                 QStringLiteral("3")});
+        QVERIFY(!bytesOf(exported).isEmpty());
+        QCOMPARE(bytesOf(exported), bytesOf(settingFile("p2.bin")));
+        r = ctl("--file " + exported + " call ui_View.loadProfile 3");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.trimmed(), QByteArray("true"));
-        QCOMPARE(bytes(m_root->file(QStringLiteral("modules/setting/p4.bin"))), bytes(exported));
+        QCOMPARE(bytesOf(settingFile("p4.bin")), bytesOf(exported));
 
-        {
-            QSettings kept(m_root->file(QStringLiteral("modules/setting/p5.bin")), QSettings::IniFormat);
-            kept.setValue(QStringLiteral("mouse/reportRate"), 1);
-        }
-        const QByteArray before = bytes(m_root->file(QStringLiteral("modules/setting/p5.bin")));
-        r = ctl({QStringLiteral("script"), QStringLiteral("-")},
-                "ui_View.resetProfile 4\nui_View.loadMacroFile \"m\"\n");
+        QSettings(settingFile("p5.bin"), QSettings::IniFormat).setValue(QStringLiteral("mouse/reportRate"), 1);
+        const QByteArray before = bytesOf(settingFile("p5.bin"));
+        r = ctl("script -", "ui_View.resetProfile 4\nui_View.loadMacroFile \"m\"\n");
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.contains("--file"), r.err.constData());
-        QCOMPARE(bytes(m_root->file(QStringLiteral("modules/setting/p5.bin"))), before);
+        QCOMPARE(bytesOf(settingFile("p5.bin")), before);
     }
 
     void warnReachesTheRunningProgram()
     {
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
-        program.setProcessEnvironment(env);
+        prepare(program, m_tmp.filePath(QStringLiteral("data")));
         QByteArray log;
         connect(&program, &QProcess::readyReadStandardError, this, [&] { log += program.readAllStandardError(); });
         program.start(QStringLiteral(QUORIX_CONFIG_EXE), QStringList());
         QVERIFY(program.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains("Device DisConnect"), 15000);
-
-        const Run r = ctl({QStringLiteral("warn"), QStringLiteral("Profile restored")});
+        const Run r = ctl(QStringList{"warn", "Profile restored"});
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.isEmpty());
         program.terminate();
         QVERIFY(program.waitForFinished(5000));
-    }
-
-    void unreadableDataRoot()
-    {
-        QProcess p;
-        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_tmp.filePath(QStringLiteral("nowhere")),
-                                                QStringLiteral("devices")});
-        QVERIFY(p.waitForFinished(10000));
-        QCOMPARE(p.exitCode(), 2);
-        QVERIFY(p.readAllStandardError().contains("not a readable data root"));
     }
 };
 

@@ -13,62 +13,26 @@ class TestQuorixSim : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDataRoot> m_root;
     QTemporaryDir m_tmp;
 
-    void prepare(QProcess& p)
+    void start(QProcess& p, const QStringList& args)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(m_tmp.path());
-    }
-
-    QList<QJsonObject> trace() const
-    {
-        QFile f(m_tmp.filePath(QStringLiteral("t.jsonl")));
-        QList<QJsonObject> lines;
-        if (!f.open(QIODevice::ReadOnly))
-            return lines;
-        for (const QByteArray& line : f.readAll().split('\n'))
-            if (!line.isEmpty())
-                lines << QJsonDocument::fromJson(line).object();
-        return lines;
+        p.start(QStringLiteral(QUORIX_SIM_EXE), args);
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_root = std::make_unique<TestDataRoot>();
-        QVERIFY(m_root->isValid());
-        QFile::remove(m_tmp.filePath(QStringLiteral("t.jsonl")));
-    }
-
-    void cleanup() { m_root.reset(); }
-
-    void helpNamesEveryOption()
-    {
-        QProcess p;
-        prepare(p);
-        p.start(QStringLiteral(QUORIX_SIM_EXE), {QStringLiteral("--help")});
-        QVERIFY(p.waitForFinished(20000));
-        QCOMPARE(p.exitCode(), 0);
-        const QByteArray out = p.readAllStandardOutput();
-        for (const char* option : {"--data DIR", "--simulate[=LIST]", "--mouse-family 553|560", "--trace FILE",
-                                   "--no-control"})
-            QVERIFY2(out.contains(option), option);
-    }
-
+    // The options shared with quorixctl are parsed by one reader, tested on its own.
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown device") << QStringList{"--simulate=keyboard,trackball"} << "trackball";
-        QTest::newRow("unknown family") << QStringList{"--mouse-family", "554"} << "553 or 560";
         QTest::newRow("unknown option") << QStringList{"--control"} << "unknown option --control";
         QTest::newRow("no-control takes no value") << QStringList{"--no-control=1"} << "unknown option";
         QTest::newRow("stray argument") << QStringList{"--no-control", "mouse"} << "unexpected argument mouse";
-        QTest::newRow("missing value") << QStringList{"--trace"} << "--trace needs a value";
         QTest::newRow("not a data root") << QStringList{"--data", "/proc"} << "not a readable data root";
         QTest::newRow("trace not writable") << QStringList{"--no-control", "--trace", "no/such/folder/t.jsonl"}
                                            << "cannot write the trace file";
@@ -79,8 +43,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         QProcess p;
-        prepare(p);
-        p.start(QStringLiteral(QUORIX_SIM_EXE), args);
+        start(p, args);
         QVERIFY(p.waitForFinished(20000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 2);
@@ -93,28 +56,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("devices");
         QTest::addColumn<QString>("family");
-        QTest::addColumn<QString>("served");
         // The factory settings name the 560 family, so the program reads the mouse's
         // profile blocks at connection; only a simulated 560 mouse answers them.
         QTest::addColumn<bool>("mouseAnswersReads");
-        QTest::newRow("mouse, 560 family") << "mouse" << "560" << "mouse" << true;
-        QTest::newRow("mouse, 553 family") << "mouse" << "553" << "mouse" << false;
-        QTest::newRow("keyboard alone") << "keyboard" << "560" << "keyboard" << false;
+        QTest::newRow("mouse, 560 family") << "mouse" << "560" << true;
+        QTest::newRow("mouse, 553 family") << "mouse" << "553" << false;
+        QTest::newRow("keyboard alone") << "keyboard" << "560" << false;
     }
 
     void scriptedRunWritesTheTrace()
     {
         QFETCH(QString, devices);
         QFETCH(QString, family);
-        QFETCH(QString, served);
         QFETCH(bool, mouseAnswersReads);
+        const QString trace = m_tmp.filePath(QStringLiteral("t.jsonl"));
+        QFile::remove(trace);
+        TestDataRoot root;
         QProcess p;
-        prepare(p);
         // A relative trace name means the folder the simulator was started in.
-        p.start(QStringLiteral(QUORIX_SIM_EXE),
-                {QStringLiteral("--data"), m_root->path(), QStringLiteral("--no-control"),
-                 QStringLiteral("--simulate=") + devices, QStringLiteral("--mouse-family"), family,
-                 QStringLiteral("--trace"), QStringLiteral("t.jsonl")});
+        start(p, {QStringLiteral("--data"), root.path(), QStringLiteral("--no-control"), QStringLiteral("--simulate=") + devices,
+                  QStringLiteral("--mouse-family"), family, QStringLiteral("--trace"), QStringLiteral("t.jsonl")});
         QVERIFY(p.waitForStarted(5000));
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += p.readAllStandardError()).contains("Device Connect")
@@ -126,23 +87,26 @@ private Q_SLOTS:
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
 
-        const QList<QJsonObject> lines = trace();
-        QVERIFY(!lines.isEmpty());
+        QFile f(trace);
+        QVERIFY(f.open(QIODevice::ReadOnly));
         bool answered = false;
-        for (const QJsonObject& line : lines) {
-            QCOMPARE(line.value(QStringLiteral("dev")).toString(), served);
-            answered = answered
-                || (line.value(QStringLiteral("dev")).toString() == QLatin1String("mouse")
-                    && line.value(QStringLiteral("iface")).toString() == QLatin1String("command")
-                    && line.value(QStringLiteral("op")).toString() == QLatin1String("read")
-                    && line.value(QStringLiteral("rc")).toInt() > 0);
+        int opened = 0;
+        int count = 0;
+        for (const QByteArray& text : f.readAll().split('\n')) {
+            const QJsonObject line = QJsonDocument::fromJson(text).object();
+            if (text.isEmpty())
+                continue;
+            ++count;
+            const auto is = [&line](const char* key, const char* value) { return line.value(QLatin1String(key)) == QLatin1String(value); };
+            // Nothing meant for one device goes to the other.
+            QCOMPARE(line.value(QStringLiteral("dev")).toString(), devices);
+            answered = answered || (is("dev", "mouse") && is("iface", "command") && is("op", "read") && line.value(QStringLiteral("rc")).toInt() > 0);
+            // Every handle opened was closed on the way out: the end was clean.
+            opened += is("op", "open") ? 1 : is("op", "close") ? -1 : 0;
         }
+        QVERIFY(count > 0);
         QCOMPARE(answered, mouseAnswersReads);
-        // Every handle opened was closed on the way out: the end was clean.
-        QCOMPARE(std::count_if(lines.begin(), lines.end(),
-                               [](const QJsonObject& o) { return o.value(QStringLiteral("op")) == QLatin1String("open"); }),
-                 std::count_if(lines.begin(), lines.end(),
-                               [](const QJsonObject& o) { return o.value(QStringLiteral("op")) == QLatin1String("close"); }));
+        QCOMPARE(opened, 0);
     }
 };
 
