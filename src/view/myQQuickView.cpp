@@ -43,9 +43,10 @@ myQQuickView::~myQQuickView()
     // without another one, after its window has emptied the image cache: every
     // image the screens showed would stay allocated. So empty that cache here
     // and sync once (one grab of the now empty scene) while the context lives.
+    // A view never given a size has drawn nothing and has nothing to free.
     QQuickWindow* window = quickWindow();
     window->releaseResources();
-    if (window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software)
+    if (window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software && !window->size().isEmpty())
         grabFramebuffer();
 }
 
