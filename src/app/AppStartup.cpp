@@ -1,12 +1,10 @@
 #include "app/AppStartup.h"
 
-#include "app/AppLog.h"
 #include "app/DataRoot.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QQuickWindow>
 
 namespace AppStartup {
 
@@ -21,7 +19,7 @@ QString enterDataRoot(const QString& explicitRoot)
     }
     const QFileInfo info(root);
     if (!info.isDir() || !info.isReadable() || !QDir::setCurrent(root)) {
-        qCCritical(lcApp, "Cannot enter the settings folder %s; the program stops", qPrintable(root));
+        qCCritical(lcDataRoot, "Cannot enter the settings folder %s; the program stops", qPrintable(root));
         return QString();
     }
     return QDir::currentPath();
@@ -30,11 +28,6 @@ QString enterDataRoot(const QString& explicitRoot)
 QString defaultDataRoot()
 {
     return DataRoot::choose(QCoreApplication::applicationDirPath(), DataRoot::userDataHome()).path;
-}
-
-void useSoftwareRenderer()
-{
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
 } // namespace AppStartup

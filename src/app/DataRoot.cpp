@@ -1,11 +1,11 @@
 #include "app/DataRoot.h"
 
-#include "app/AppLog.h"
-
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+Q_LOGGING_CATEGORY(lcDataRoot, "quorix.app")
 
 namespace DataRoot {
 
@@ -55,7 +55,7 @@ bool ensure(const Choice& choice, const QString& factoryModulesDir)
         ok = QDir().rename(staging, choice.path);
     if (!ok) {
         QDir(staging).removeRecursively();
-        qCCritical(lcApp, "Cannot create the settings folder %s from %s", qPrintable(choice.path),
+        qCCritical(lcDataRoot, "Cannot create the settings folder %s from %s", qPrintable(choice.path),
                    qPrintable(factoryModulesDir));
     }
     return ok;

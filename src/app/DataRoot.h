@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
+
+// The program's own category by name; an object of its own, so that the data root
+// links without the window host, which defines lcApp.
+Q_DECLARE_LOGGING_CATEGORY(lcDataRoot)
 
 // The folder holding `modules/`, which becomes the working directory.
 //  - portable: the executable's folder, when it holds modules/setting/apConfig.bin

@@ -33,8 +33,9 @@ public:
     // one within this time is dropped.
     static constexpr int kIdleTimeoutMs = 3000;
     // How often the listener checks that it still listens: Qt closes a server
-    // for good when accept() fails (no descriptors left, say).
-    static constexpr int kListenCheckMs = 2000;
+    // for good when accept() fails (no descriptors left, say). The connection cap
+    // makes that rare, and a program idling in the tray should not wake for it often.
+    static constexpr int kListenCheckMs = 30000;
 
     // `identity` names the instance; the default derives from the canonical path of
     // the executable and the user id.

@@ -26,6 +26,7 @@ void Hid_Thread::connectRead(int index)
 {
     stopReader();
     waitForReader();
+    m_readerWake.clear(); // that stop is served; the next reader must not wake from it
 
     // The 560 family's exchange belongs to the mouse; a keyboard always takes the other.
     constexpr qint32 kMouseType = 1;
@@ -66,11 +67,11 @@ void Hid_Thread::waitForReader()
 // the record's event path (both guarded), and reaches the screens only through
 // the owner, which hands the actions to the GUI thread.
 //
-// The event interface stays open between reads, so an idle reader wakes only
-// when a read times out (every kEventReadMs, which bounds how long stopReader
-// takes) and an unplug ends the waiting read at once. A failed read is met as
-// a fresh open would meet it: the interface is opened again, and only when
-// that fails is the device gone.
+// The event interface stays open between reads and an idle reader sleeps in
+// the back end until a report comes, the device hangs up or stopReader wakes
+// it (back ends that cannot wait on a descriptor wake every kEventReadMs
+// instead). A failed read is met as a fresh open would meet it: the interface
+// is opened again, and only when that fails is the device gone.
 void Hid_Thread::readerLoop(int index)
 {
     if (recordEventPath(index).isEmpty())
@@ -78,7 +79,8 @@ void Hid_Thread::readerLoop(int index)
     bool open = openEventInterface(index) != nullptr;
     while (open && m_readerRunning.load()) {
         uchar report[hidframe::kEventReportSize] = {};
-        const int rc = m_backend->readTimeout(m_eventHandle, report, sizeof report, transport::kEventReadMs);
+        const int rc = m_backend->readOrWake(m_eventHandle, report, sizeof report, m_readerWake.fd(),
+                                             transport::kEventReadMs);
         if (rc < 0) {
             open = openEventInterface(index) != nullptr;
             continue;

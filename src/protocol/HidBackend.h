@@ -62,6 +62,14 @@ public:
     virtual int read(HidHandle* handle, uchar* data, std::size_t length) = 0;
     virtual int readTimeout(HidHandle* handle, uchar* data, std::size_t length, int timeoutMs) = 0;
     virtual void close(HidHandle* handle) = 0;
+    // Waits for an input report until one arrives (its length) or `wakeFd`
+    // becomes readable (0). A back end that cannot wait on a descriptor waits
+    // at most `sliceMs` and returns 0, so the caller looks at its flags that often.
+    virtual int readOrWake(HidHandle* handle, uchar* data, std::size_t length, int wakeFd, int sliceMs)
+    {
+        Q_UNUSED(wakeFd)
+        return readTimeout(handle, data, length, sliceMs);
+    }
     // After `open` of `path` failed: whether the system refused access to the
     // node (it exists, but this user may not open it).
     virtual bool accessDenied(const QByteArray& path)

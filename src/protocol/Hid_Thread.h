@@ -3,6 +3,7 @@
 #include "protocol/DeviceCommands.h"
 #include "protocol/DeviceRecord.h"
 #include "protocol/Frames.h"
+#include "protocol/WakeSignal.h"
 
 #include <QFuture>
 #include <QList>
@@ -70,8 +71,12 @@ public:
     int failedTransfers() const { return m_failedTransfers; }
     QString lastFailure() const { return m_lastFailure; }
     bool isReaderRunning() const { return m_readerRunning.load(); }
-    // Asks the event reader to leave its loop; it notices within one wait.
-    void stopReader() { m_readerRunning.store(false); }
+    // Asks the event reader to leave its loop; a waiting reader wakes at once.
+    void stopReader()
+    {
+        m_readerRunning.store(false);
+        m_readerWake.raise();
+    }
     // Blocks until the reader task, if any, has ended.
     void waitForReader();
 
@@ -168,6 +173,7 @@ private:
     HidHandle* m_eventHandle = nullptr;
     bool m_channelFree = true;
     std::atomic_bool m_readerRunning{false};
+    WakeSignal m_readerWake;
     QFuture<void> m_readerFuture;
     CommandReport m_commandReport{};
     ReplyReport m_replyReport{};

@@ -1,9 +1,12 @@
 #include "protocol/HidapiBackend.h"
 
+#include "protocol/WakeSignal.h"
+
 #include <hidapi.h>
 
 #include <cerrno>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -11,11 +14,15 @@ namespace {
 class HidapiHandle final : public HidHandle
 {
 public:
-    explicit HidapiHandle(hid_device* device)
+    HidapiHandle(hid_device* device, const QByteArray& path)
         : device(device)
+        , path(path)
     {
     }
     hid_device* device;
+    QByteArray path;
+    // hidapi keeps its descriptor to itself; an idle reader waits on its own.
+    int waitFd = -1;
 };
 
 hid_device* deviceOf(HidHandle* handle)
@@ -55,7 +62,7 @@ QList<HidInterfaceInfo> HidapiBackend::enumerate(quint16 vendorId, quint16 produ
 HidHandle* HidapiBackend::open(const QByteArray& path)
 {
     hid_device* device = hid_open_path(path.constData());
-    return device ? new HidapiHandle(device) : nullptr;
+    return device ? new HidapiHandle(device, path) : nullptr;
 }
 
 int HidapiBackend::setNonblocking(HidHandle* handle, bool nonblocking)
@@ -94,8 +101,23 @@ int HidapiBackend::readTimeout(HidHandle* handle, uchar* data, std::size_t lengt
     return device ? hid_read_timeout(device, data, length, timeoutMs) : -1;
 }
 
+int HidapiBackend::readOrWake(HidHandle* handle, uchar* data, std::size_t length, int wakeFd, int sliceMs)
+{
+    auto* h = static_cast<HidapiHandle*>(handle);
+    if (!h || !h->device)
+        return -1;
+    if (h->waitFd < 0)
+        h->waitFd = ::open(h->path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (h->waitFd < 0 || wakeFd < 0)
+        return readTimeout(handle, data, length, sliceMs);
+    return waitAndReadReport(h->waitFd, wakeFd, data, length);
+}
+
 void HidapiBackend::close(HidHandle* handle)
 {
+    auto* h = static_cast<HidapiHandle*>(handle);
+    if (h && h->waitFd >= 0)
+        ::close(h->waitFd);
     if (hid_device* device = deviceOf(handle))
         hid_close(device);
     delete handle;

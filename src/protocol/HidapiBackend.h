@@ -20,6 +20,7 @@ public:
     int read(HidHandle* handle, uchar* data, std::size_t length) override;
     int readTimeout(HidHandle* handle, uchar* data, std::size_t length, int timeoutMs) override;
     void close(HidHandle* handle) override;
+    int readOrWake(HidHandle* handle, uchar* data, std::size_t length, int wakeFd, int sliceMs) override;
     bool accessDenied(const QByteArray& path) override;
 };
 

@@ -1,26 +1,7 @@
 #include "view/FileDialogs.h"
 
-#include <QFileDialog>
-#include <QStandardPaths>
-
-namespace {
-
-QString desktopDir()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
-
-} // namespace
-
-QString WidgetFileDialogs::openFileName(const QString& caption, const QString& filter)
-{
-    return QFileDialog::getOpenFileName(m_parent, caption, desktopDir(), filter);
-}
-
-QString WidgetFileDialogs::saveFileName(const QString& caption, const QString& filter)
-{
-    return QFileDialog::getSaveFileName(m_parent, caption, desktopDir(), filter);
-}
+// The widget dialogs are in WidgetFileDialogs.cpp, so that what answers without
+// a window links without the widget stack.
 
 QString AnsweredFileDialogs::openFileName(const QString&, const QString&)
 {

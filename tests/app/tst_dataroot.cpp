@@ -41,10 +41,6 @@ private Q_SLOTS:
         const DataRoot::Choice c = DataRoot::choose(exe.path(), QStringLiteral("/home/u/.local/share"));
         QCOMPARE(c.mode, DataRoot::Mode::Installed);
         QCOMPARE(c.path, QStringLiteral("/home/u/.local/share/" QUORIX_APP_NAME));
-    }
-
-    void factoryTreeOfAnInstallation()
-    {
         QCOMPARE(DataRoot::factoryModules(QStringLiteral("/usr/bin")),
                  QStringLiteral("/usr/share/" QUORIX_APP_NAME "/modules"));
     }

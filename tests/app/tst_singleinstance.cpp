@@ -26,37 +26,6 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", m_runtime.filePath(QStringLiteral("data")).toLocal8Bit());
     }
 
-    void secondInstanceHandsOverItsMessage()
-    {
-        SingleInstance first(QStringLiteral("inproc"));
-        QVERIFY(!first.isRunning());
-        QSignalSpy texts(&first, &SingleInstance::messageReceived);
-        QSignalSpy data(&first, &SingleInstance::dataReceived);
-
-        // The sender blocks on its socket, so it runs off this thread while we serve.
-        QFuture<bool> sent = QtConcurrent::run([] {
-            SingleInstance second(QStringLiteral("inproc"));
-            return second.isRunning() && second.sendMessage(QString(), 5000)
-                && second.sendData(0x250F, QByteArray("abc"), 5000);
-        });
-        QTRY_VERIFY(sent.isFinished());
-        QVERIFY(sent.result());
-        QCOMPARE(texts.size(), 1);
-        QCOMPARE(texts.first().first().toString(), QString());
-        QCOMPARE(data.size(), 1);
-        QCOMPARE(data.first().at(0).toUInt(), 0x250Fu);
-        QCOMPARE(data.first().at(1).toByteArray(), QByteArray("abc"));
-    }
-
-    void identitiesDifferByExecutable()
-    {
-        SingleInstance a(QStringLiteral("copy-a"));
-        SingleInstance b(QStringLiteral("copy-b"));
-        QVERIFY(!a.isRunning());
-        QVERIFY(!b.isRunning());
-        QVERIFY(SingleInstance::defaultIdentity().startsWith(QStringLiteral("quorix-")));
-    }
-
     void oversizedOrBrokenFramesAreDropped()
     {
         SingleInstance first(QStringLiteral("guard"));

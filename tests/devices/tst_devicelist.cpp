@@ -3,159 +3,92 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Every field of a record in one line; "!" marks a report length no hidraw report can have.
+QString describe(const DeviceRecord& r)
+{
+    const auto hex = [](quint16 v) { return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')); };
+    return QStringLiteral("%1 %2:%3 %4/%5 %6/%7 %8%9 %10 %11")
+        .arg(r.type).arg(hex(r.vid), hex(r.pid), hex(r.usagePage), hex(r.usage), hex(r.usagePage2), hex(r.usage2))
+        .arg(r.hasValidReportLength() ? "" : "!").arg(r.reportLength).arg(r.isEncode ? "scrambled" : "plain", r.sCode);
+}
+
+// A list of one record.
+QByteArray one(const QByteArray& group)
+{
+    return "[common]\ndeviceCount=1\nname=Title here\n[0]\n" + group;
+}
+
+const QString kDefault = QStringLiteral("-1 0000:0000 0000/0000 0000/0000 32 plain 418263");
+
+} // namespace
+
 class TestDeviceList : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
 
-    QString write(const QByteArray& ini)
-    {
-        static int n = 0;
-        const QString path = m_dir.filePath(QStringLiteral("list%1.bin").arg(++n));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(ini) != ini.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
 private Q_SLOTS:
-    void installedList()
+    void read_data()
     {
-        const QString path = write("[common]\ndeviceCount=2\nname=Title here\n"
-                                   "[0]\ntype=0\nvid=04d9\npid=8008\nusagePage=ff01\nusage=0001\n"
-                                   "usagePage2=ff02\nusage2=0001\nreportLength=64\nisEncode=false\nsCode=418263\n"
-                                   "[1]\ntype=1\nvid=04d9\npid=a1ee\nusagePage=ff00\nusage=ff00\n"
-                                   "usagePage2=ff01\nusage2=ff01\nreportLength=32\n");
-        const QList<DeviceRecord> list = DeviceList::read(path);
-        QCOMPARE(list.size(), 2);
-        const DeviceRecord& kb = list[0];
-        QCOMPARE(kb.type, 0);
-        QCOMPARE(kb.vid, quint16(0x04d9));
-        QCOMPARE(kb.pid, quint16(0x8008));
-        QCOMPARE(kb.usagePage, quint16(0xff01));
-        QCOMPARE(kb.usage, quint16(0x0001));
-        QCOMPARE(kb.usagePage2, quint16(0xff02));
-        QCOMPARE(kb.usage2, quint16(0x0001));
-        QCOMPARE(kb.reportLength, 64);
-        QCOMPARE(kb.isEncode, false);
-        QCOMPARE(kb.sCode, QStringLiteral("418263"));
-        QVERIFY(kb.path.isEmpty() && kb.path2.isEmpty());
-        const DeviceRecord& ms = list[1];
-        QCOMPARE(ms.type, 1);
-        QCOMPARE(ms.pid, quint16(0xa1ee));
-        QCOMPARE(ms.usagePage, quint16(0xff00));
-        QCOMPARE(ms.usage2, quint16(0xff01));
-        QCOMPARE(ms.reportLength, 32);
-        QCOMPARE(DeviceList::readTitle(path), QStringLiteral("Title here"));
-    }
-
-    void defaultsAndBase16_data()
-    {
-        QTest::addColumn<QByteArray>("group");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("vid");
-        QTest::addColumn<int>("reportLength");
-        QTest::addColumn<bool>("isEncode");
-        QTest::addColumn<QString>("sCode");
-        QTest::newRow("all but one absent") << QByteArray("usage=0\n") << -1 << 0 << 32 << false << "418263";
-        QTest::newRow("type unreadable") << QByteArray("type=zz\n") << 0 << 0 << 32 << false << "418263";
-        QTest::newRow("hex with letters") << QByteArray("type=a\nvid=FFFF\n") << 10 << 0xffff << 32 << false << "418263";
-        QTest::newRow("low 16 bits kept") << QByteArray("vid=1ffff\n") << -1 << 0xffff << 32 << false << "418263";
-        QTest::newRow("0x prefix accepted") << QByteArray("vid=0x04d9\n") << -1 << 0x04d9 << 32 << false << "418263";
-        QTest::newRow("non-positive length passed on") << QByteArray("reportLength=0\n") << -1 << 0 << 0 << false << "418263";
-        QTest::newRow("scrambled") << QByteArray("isEncode=true\nsCode=123\n") << -1 << 0 << 32 << true << "123";
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("records");
+        QTest::newRow("keyboard as installed")
+            << one("type=0\nvid=04d9\npid=8008\nusagePage=ff01\nusage=0001\nusagePage2=ff02\nusage2=0001\n"
+                   "reportLength=64\nisEncode=false\nsCode=418263\n")
+            << "0 04d9:8008 ff01/0001 ff02/0001 64 plain 418263";
+        QTest::newRow("all absent") << one("x=0\n") << kDefault;
+        QTest::newRow("type unreadable") << one("type=zz\n") << QString(kDefault).replace("-1", "0");
+        QTest::newRow("hex, low 16 bits, 0x") << one("type=a\nvid=FFFF\npid=1ffff\nusagePage=0x04d9\n")
+                                              << "10 ffff:ffff 04d9/0000 0000/0000 32 plain 418263";
+        QTest::newRow("scrambled") << one("isEncode=true\nsCode=123\n") << "-1 0000:0000 0000/0000 0000/0000 32 scrambled 123";
         // Values that are not what their key holds take the default instead of a guess.
-        QTest::newRow("NaN is not true") << QByteArray("isEncode=NaN\n") << -1 << 0 << 32 << false << "418263";
-        QTest::newRow("@ is not true") << QByteArray("isEncode=@\n") << -1 << 0 << 32 << false << "418263";
-        QTest::newRow("1 is true") << QByteArray("isEncode=1\n") << -1 << 0 << 32 << true << "418263";
-        QTest::newRow("length not a number") << QByteArray("reportLength=64x\n") << -1 << 0 << 32 << false << "418263";
+        QTest::newRow("NaN is not true") << one("isEncode=NaN\n") << kDefault;
+        QTest::newRow("@ is not true") << one("isEncode=@\n") << kDefault;
+        QTest::newRow("1 is true") << one("isEncode=1\n") << QString(kDefault).replace("plain", "scrambled");
+        QTest::newRow("length not a number") << one("reportLength=64x\n") << kDefault;
+        // Impossible lengths keep the record in its place (indices are group numbers), never served.
+        QTest::newRow("largest hidraw report") << one("reportLength=16383\n") << QString(kDefault).replace(" 32 ", " 16383 ");
+        QTest::newRow("one more") << one("reportLength=16384\n") << QString(kDefault).replace(" 32 ", " !16384 ");
+        QTest::newRow("largest int") << one("reportLength=2147483647\n") << QString(kDefault).replace(" 32 ", " !2147483647 ");
+        QTest::newRow("zero") << one("reportLength=0\n") << QString(kDefault).replace(" 32 ", " !0 ");
+        QTest::newRow("negative") << one("reportLength=-1\n") << QString(kDefault).replace(" 32 ", " !-1 ");
+        // The list is read on every detection pass: a lying count must cost nothing. A missing
+        // group would match every HID interface of the machine; the list ends there.
+        const QByteArray groups = "\n[0]\ntype=1\n[1]\ntype=0\n[5]\ntype=0\n";
+        const QString two = QString(kDefault).replace("-1", "1") + " | " + QString(kDefault).replace("-1", "0");
+        QTest::newRow("count beyond the groups") << "[common]\ndeviceCount=3" + groups << two;
+        QTest::newRow("count largest int") << "[common]\ndeviceCount=2147483647" + groups << two;
+        QTest::newRow("count below the groups") << "[common]\ndeviceCount=1" + groups << two.section(" | ", 0, 0);
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("no common") << QByteArray("[0]\ntype=0\n") << QString();
+        QTest::newRow("zero count") << QByteArray("[common]\ndeviceCount=0\n[0]\ntype=0\n") << QString();
+        QTest::newRow("negative count") << QByteArray("[common]\ndeviceCount=-3\n") << QString();
+        QTest::newRow("garbage") << QByteArray::fromHex("00ff135b5b5b3d0a3d3d0a8081") << QString();
     }
 
-    void defaultsAndBase16()
+    void read()
     {
-        QFETCH(QByteArray, group);
-        const QString path = write("[common]\ndeviceCount=1\n[0]\n" + group);
-        const QList<DeviceRecord> list = DeviceList::read(path);
-        QCOMPARE(list.size(), 1);
-        QTEST(list[0].type, "type");
-        QTEST(int(list[0].vid), "vid");
-        QTEST(list[0].reportLength, "reportLength");
-        QTEST(list[0].isEncode, "isEncode");
-        QTEST(list[0].sCode, "sCode");
-    }
-
-    void missingOrGarbledFiles_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("no common") << QByteArray("[0]\ntype=0\n");
-        QTest::newRow("zero count") << QByteArray("[common]\ndeviceCount=0\n[0]\ntype=0\n");
-        QTest::newRow("negative count") << QByteArray("[common]\ndeviceCount=-3\n");
-        QTest::newRow("garbage") << QByteArray::fromHex("00ff135b5b5b3d0a3d3d0a8081");
-    }
-
-    void missingOrGarbledFiles()
-    {
-        QFETCH(QByteArray, content);
-        const QString path = write(content);
-        QVERIFY(DeviceList::read(path).isEmpty());
-        QVERIFY(DeviceList::read(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
-        QVERIFY(DeviceList::readTitle(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
-    }
-
-    void countsAreBoundedByTheGroupsPresent_data()
-    {
-        QTest::addColumn<QByteArray>("count");
-        QTest::addColumn<int>("records");
-        QTest::newRow("one more than present") << QByteArray("3") << 2;
-        QTest::newRow("largest int") << QByteArray("2147483647") << 2;
-        QTest::newRow("fewer than present") << QByteArray("1") << 1;
-    }
-
-    // The list is read on every detection pass: a lying count must cost nothing.
-    // A missing group would match every HID interface of the machine; the list ends there.
-    void countsAreBoundedByTheGroupsPresent()
-    {
-        QFETCH(QByteArray, count);
-        const QString path = write("[common]\ndeviceCount=" + count + "\n[0]\ntype=1\nvid=04d9\n[1]\ntype=0\n[5]\ntype=0\n");
-        const QList<DeviceRecord> list = DeviceList::read(path);
-        QTEST(int(list.size()), "records");
-        QCOMPARE(list[0].vid, quint16(0x04d9));
-    }
-
-    void impossibleReportLengthsMakeTheRecordUnservable_data()
-    {
-        QTest::addColumn<QByteArray>("length");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("keyboard") << QByteArray("64") << true;
-        QTest::newRow("largest hidraw report") << QByteArray("16383") << true;
-        QTest::newRow("one more") << QByteArray("16384") << false;
-        QTest::newRow("largest int") << QByteArray("2147483647") << false;
-        QTest::newRow("zero") << QByteArray("0") << false;
-        QTest::newRow("negative") << QByteArray("-1") << false;
-    }
-
-    void impossibleReportLengthsMakeTheRecordUnservable()
-    {
-        QFETCH(QByteArray, length);
-        const QString path = write("[common]\ndeviceCount=2\n[0]\nreportLength=" + length + "\n[1]\ntype=1\n");
-        const QList<DeviceRecord> list = DeviceList::read(path);
-        // The record keeps its place: indices are group numbers.
-        QCOMPARE(list.size(), 2);
-        QTEST(list[0].hasValidReportLength(), "valid");
-        QVERIFY(list[1].hasValidReportLength());
-    }
-
-    void eachReadSeesTheFileAsItIsNow()
-    {
-        const QString path = write("[common]\ndeviceCount=1\n[0]\ntype=0\n");
-        QCOMPARE(DeviceList::read(path).size(), 1);
+        QFETCH(QByteArray, file);
+        // A file of its own each: QSettings would take a same-sized rewrite in the same second for the old one.
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".bin"));
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("[common]\ndeviceCount=2\n[0]\ntype=0\n[1]\ntype=1\n");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
         f.close();
-        QCOMPARE(DeviceList::read(path).size(), 2);
+        QStringList records;
+        for (const DeviceRecord& r : DeviceList::read(path)) {
+            QVERIFY(r.path.isEmpty() && r.path2.isEmpty());
+            records << describe(r);
+        }
+        QTEST(records.join(QStringLiteral(" | ")), "records");
+        QCOMPARE(DeviceList::readTitle(path), QString(file.contains("name=") ? "Title here" : ""));
+        QVERIFY(DeviceList::read(m_dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
+        // Each read sees the file as it is now.
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("[common]\ndeviceCount=0\n") > 0);
+        f.close();
+        QVERIFY(DeviceList::read(path).isEmpty());
     }
 };
 

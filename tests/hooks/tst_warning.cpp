@@ -11,7 +11,6 @@
 #include <QUuid>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -23,20 +22,14 @@
 
 namespace {
 
-struct Shown
-{
-    QString caption;
-    QString text;
-};
-
-// A host window and its warning box, with the box's display recorded, not shown.
+// A host window and its warning box, with the box's display recorded ("caption|text"), not shown.
 struct Host
 {
     Host()
         : box(&window)
     {
         window.setWindowTitle(QStringLiteral("VELDRAN QUORIX"));
-        box.setPresenter([this](const QString& caption, const QString& text) { shown.append({caption, text}); });
+        box.setPresenter([this](const QString& caption, const QString& text) { shown << caption + '|' + text; });
     }
 
     bool send(const QByteArray& bytes, qsizetype count = -1, quintptr tag = WarningBox::kTag)
@@ -47,13 +40,24 @@ struct Host
 
     QWidget window;
     WarningBox box;
-    QList<Shown> shown;
+    QStringList shown;
 };
 
-QString uniqueIdentity()
+// A running instance whose data messages reach a host's warning box, as in the program.
+struct Listener
 {
-    return QStringLiteral("quorix-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-}
+    Listener()
+    {
+        hook.initialise(0);
+        hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
+        QObject::connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
+    }
+
+    const QString identity = QStringLiteral("quorix-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    SingleInstance running{identity};
+    Host host;
+    GlobalInputHook hook;
+};
 
 QMessageBox* openMessageBox()
 {
@@ -76,11 +80,9 @@ private Q_SLOTS:
     void warningText_data();
     void warningText();
     void readsNoFurtherThanTheCount();
-    void boxUnderWindowTitle();
-    void oneBoxAtATime();
+    void oneBoxAtATimeUnderTheWindowsTitle();
     void messageBoxIsPlainWarningWithOk();
     void deliveredOverSingleInstanceChannel();
-    void textMessagesAreNotWarnings();
     void peerOfAnotherUserIsRefused();
 
 private:
@@ -106,11 +108,8 @@ void TestWarning::warningText_data()
     QTest::newRow("abc") << QByteArray("abc") << 3 << tag << true << QStringLiteral("abc");
     QTest::newRow("zero byte counted") << QByteArray("abc", 4) << 4 << tag << false << QString();
     QTest::newRow("zero byte after the count") << QByteArray("abc", 4) << 3 << tag << true << QStringLiteral("abc");
-    QTest::newRow("zero byte inside") << QByteArray("ab\0c", 4) << 4 << tag << false << QString();
     QTest::newRow("two-byte characters") << QByteArray("Gr\xC3\xBC\xC3\x9F" "e") << 7 << tag << true
                                          << QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e");
-    QTest::newRow("CJK") << QByteArray("\xE9\xBC\xA0\xE6\xA0\x87") << 6 << tag << true
-                         << QString::fromUtf8("\xE9\xBC\xA0\xE6\xA0\x87");
     QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBFok") << 5 << tag << true
                                           << QString(QChar(0xFEFF)) + QStringLiteral("ok");
     QTest::newRow("empty") << QByteArray() << 0 << tag << true << QString();
@@ -132,11 +131,7 @@ void TestWarning::warningText()
 
     Host host;
     QCOMPARE(host.send(bytes, count, static_cast<quintptr>(tag)), valid);
-    QCOMPARE(host.shown.size(), valid ? 1 : 0);
-    if (valid) {
-        QCOMPARE(host.shown[0].text, text);
-        QCOMPARE(host.shown[0].caption, QStringLiteral("VELDRAN QUORIX"));
-    }
+    QCOMPARE(host.shown, valid ? QStringList{QStringLiteral("VELDRAN QUORIX|") + text} : QStringList());
 }
 
 void TestWarning::readsNoFurtherThanTheCount()
@@ -149,28 +144,17 @@ void TestWarning::readsNoFurtherThanTheCount()
     QVERIFY(!WarningBox::warningText(missing));
 }
 
-void TestWarning::boxUnderWindowTitle()
-{
-    Host host;
-    host.window.setWindowTitle(QStringLiteral("Renamed"));
-    QVERIFY(host.send("<b>abc</b>"));
-    QCOMPARE(host.shown.size(), 1);
-    QCOMPARE(host.shown[0].caption, QStringLiteral("Renamed"));
-    QCOMPARE(host.shown[0].text, QStringLiteral("<b>abc</b>"));
-}
-
-void TestWarning::oneBoxAtATime()
+void TestWarning::oneBoxAtATimeUnderTheWindowsTitle()
 {
     Host host;
     QVERIFY(host.send("first"));
     QVERIFY(host.box.isOpen());
     QVERIFY(!host.send("second"));
-    QCOMPARE(host.shown.size(), 1);
     QCOMPARE(host.box.droppedCount(), 1);
     host.box.boxClosed();
+    host.window.setWindowTitle(QStringLiteral("Renamed"));
     QVERIFY(host.send("third"));
-    QCOMPARE(host.shown.size(), 2);
-    QCOMPARE(host.shown[1].text, QStringLiteral("third"));
+    QCOMPARE(host.shown, (QStringList{"VELDRAN QUORIX|first", "Renamed|third"}));
 }
 
 void TestWarning::messageBoxIsPlainWarningWithOk()
@@ -189,71 +173,33 @@ void TestWarning::messageBoxIsPlainWarningWithOk()
     QCOMPARE(box->text(), QStringLiteral("<b>not bold</b>"));
     QCOMPARE(box->textFormat(), Qt::PlainText);
     QCOMPARE(box->icon(), QMessageBox::Warning);
-    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(box->defaultButton(), nullptr);
-    QVERIFY(box->isModal());
-
     QVERIFY(!warning.handle(&data));
-    const QWidgetList tops = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(tops.begin(), tops.end(),
-                           [](QWidget* w) { return qobject_cast<QMessageBox*>(w) && w->isVisible(); }),
-             1);
-
     box->button(QMessageBox::Ok)->click();
     QVERIFY(!warning.isOpen());
     QVERIFY(warning.handle(&data));
     QVERIFY(openMessageBox());
 }
 
+// Texts from a second start are not warnings; warning data is.
 void TestWarning::deliveredOverSingleInstanceChannel()
 {
-    const QString identity = uniqueIdentity();
-    SingleInstance running(identity);
-    QVERIFY(!running.isRunning());
-
-    Host host;
-    GlobalInputHook hook;
-    hook.initialise(0);
-    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
-    connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
+    Listener listener;
+    QVERIFY(!listener.running.isRunning());
+    int texts = 0;
+    connect(&listener.running, &SingleInstance::messageReceived, this, [&texts] { ++texts; });
 
     // The sender waits for the answer, so it needs a thread of its own here.
     bool sent = false;
-    QScopedPointer<QThread> sender(QThread::create([&identity, &sent] {
+    QScopedPointer<QThread> sender(QThread::create([identity = listener.identity, &sent] {
         SingleInstance later(identity);
-        if (later.isRunning())
-            sent = later.sendData(WarningBox::kTag, QByteArray("abc"), 5000);
+        sent = later.isRunning() && later.sendMessage(QStringLiteral("text"), 5000)
+            && later.sendData(WarningBox::kTag, QByteArray("abc"), 5000);
     }));
     sender->start();
     QTRY_VERIFY_WITH_TIMEOUT(sender->isFinished(), 10000);
     QVERIFY(sent);
-    QCOMPARE(host.shown.size(), 1);
-    QCOMPARE(host.shown[0].caption, QStringLiteral("VELDRAN QUORIX"));
-    QCOMPARE(host.shown[0].text, QStringLiteral("abc"));
-}
-
-void TestWarning::textMessagesAreNotWarnings()
-{
-    const QString identity = uniqueIdentity();
-    SingleInstance running(identity);
-    QVERIFY(!running.isRunning());
-    Host host;
-    GlobalInputHook hook;
-    hook.initialise(0);
-    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
-    connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
-    int texts = 0;
-    connect(&running, &SingleInstance::messageReceived, this, [&texts] { ++texts; });
-
-    QScopedPointer<QThread> sender(QThread::create([&identity] {
-        SingleInstance later(identity);
-        if (later.isRunning())
-            later.sendMessage(QStringLiteral("abc"), 5000);
-    }));
-    sender->start();
-    QTRY_VERIFY_WITH_TIMEOUT(sender->isFinished(), 10000);
     QCOMPARE(texts, 1);
-    QCOMPARE(host.shown.size(), 0);
+    QCOMPARE(listener.host.shown, QStringList{QStringLiteral("VELDRAN QUORIX|abc")});
 }
 
 void TestWarning::peerOfAnotherUserIsRefused()
@@ -261,17 +207,11 @@ void TestWarning::peerOfAnotherUserIsRefused()
     if (::geteuid() != 0)
         QSKIP("needs root to connect as another user");
 
-    const QString identity = uniqueIdentity();
-    SingleInstance running(identity);
-    QVERIFY(!running.isRunning());
-    Host host;
-    GlobalInputHook hook;
-    hook.initialise(0);
-    hook.setCopyDataCallback(&WarningBox::copyDataCallback, &host.box);
-    connect(&running, &SingleInstance::dataReceived, &hook, &GlobalInputHook::copyDataProc);
+    Listener listener;
+    QVERIFY(!listener.running.isRunning());
 
     // Open the way for the other user, so only the peer check stands between.
-    const QByteArray path = QFile::encodeName(running.socketPath());
+    const QByteArray path = QFile::encodeName(listener.running.socketPath());
     QVERIFY(::chmod(QFile::encodeName(m_runtime.path()).constData(), 0711) == 0);
     QVERIFY(::chmod(path.constData(), 0777) == 0);
     sockaddr_un addr = {};
@@ -300,7 +240,7 @@ void TestWarning::peerOfAnotherUserIsRefused()
     QTRY_VERIFY_WITH_TIMEOUT(childEnded(), 10000);
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0);
-    QCOMPARE(host.shown.size(), 0);
+    QVERIFY(listener.host.shown.isEmpty());
 }
 
 QTEST_MAIN(TestWarning)

@@ -1,23 +1,17 @@
 #pragma once
 
-#include "protocol/Clock.h"
-#include "protocol/sim/VirtualClock.h"
 #include "protocol/HidOwner.h"
 #include "protocol/Hid_Thread.h"
 #include "protocol/sim/SimulatedHid.h"
 #include "protocol/sim/TracingBackend.h"
+#include "protocol/sim/VirtualClock.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
-#include <QString>
 #include <QStringList>
 
 #include <functional>
-
-// One command slot called with fixed arguments, as a row of a data table.
-using DeviceCall = std::function<void(Hid_Thread&)>;
-Q_DECLARE_METATYPE(DeviceCall)
 
 inline uchar* bytesOf(QByteArray& b)
 {
@@ -28,14 +22,14 @@ inline uchar* bytesOf(QByteArray& b)
 struct TraceRow
 {
     qint64 t = 0;
-    QString dev;
     QString iface;
     QString op;
     int rc = 0;
     QByteArray data;
 };
 
-// Owner stand-in: fixed capability values, and a record of the reader's actions.
+// Owner stand-in: fixed capability values, and the reader's actions in order
+// ("dpi 3", "balloon Info|text|10000", "view 0"); the reader calls from its thread.
 class FakeOwner final : public HidOwner
 {
 public:
@@ -44,19 +38,26 @@ public:
 
     QString controllerType() const override { return type; }
     bool gunFlag() const override { return gun; }
-    void readerSetCurrentDPI(int stage) override;
-    void readerShowBalloon(const QString& title, const QString& text, int msecs) override;
-    void readerSetViewEnabled(bool enabled) override;
-
-    QList<int> stages() const;
-    QStringList balloons() const; // "title|text|msecs"
-    QList<bool> viewEnabled() const;
+    void readerSetCurrentDPI(int stage) override { note(QStringLiteral("dpi %1").arg(stage)); }
+    void readerShowBalloon(const QString& title, const QString& text, int msecs) override
+    {
+        note(QStringLiteral("balloon %1|%2|%3").arg(title, text).arg(msecs));
+    }
+    void readerSetViewEnabled(bool enabled) override { note(QStringLiteral("view %1").arg(int(enabled))); }
+    QStringList actions() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_actions;
+    }
 
 private:
+    void note(const QString& action)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_actions << action;
+    }
     mutable QMutex m_mutex;
-    QList<int> m_stages;
-    QStringList m_balloons;
-    QList<bool> m_viewEnabled;
+    QStringList m_actions;
 };
 
 // Simulated devices on virtual time behind a traced back end, and a protocol
@@ -75,34 +76,26 @@ public:
     FakeOwner owner;
     Hid_Thread hid;
 
-    static DeviceRecord keyboardRecord();
-    static DeviceRecord mouseRecord();
     // Selects record `index` and forgets the trace so far.
     void select(int index);
-    void setEncoded(int index, bool on);
-    void setReportLength(int index, int length);
-    void clearPath(int index);
-
-    QList<TraceRow> rows() const;
-    // Only the rows of these operations.
-    QList<TraceRow> rows(const QStringList& ops) const;
+    void edit(int index, const std::function<void(DeviceRecord&)>& change);
+    // The rows of these operations, or all rows.
+    QList<TraceRow> rows(const QStringList& ops = {}) const;
 };
 
 QByteArray hexBytes(const char* spaced);
 QByteArray pattern(int length, int seed = 1);
-
-// Checks a command sent with settling: one feature report with `feature`,
-// 128 ms, then each of `reports` (data bytes, zero-padded to reportLength)
-// as an output report followed by 120 ms, then 128 ms and the close.
-// Returns an empty text when the trace matches, else what differs.
-QString checkSettledTrain(const ProtocolRig& rig, const QByteArray& feature, const QList<QByteArray>& reports,
-                          int reportLength);
-// Checks a command sent without settling: one feature report, closed at once,
-// the clock 8 ms on when the slot returned.
-QString checkQuickCommand(const ProtocolRig& rig, const QByteArray& feature);
-// Checks a reply command: feature report, feature read, close, nothing else.
-QString checkReplyCommand(const ProtocolRig& rig, const QByteArray& feature);
 // Splits `payload` into reports of `reportLength` data bytes.
 QList<QByteArray> chunks(const QByteArray& payload, int reportLength);
 // The command report 0x00 c0..c6 c7, with c7 the block checksum.
 QByteArray commandReport(std::initializer_list<int> c);
+
+// Checks a command on the wire: the feature report, 128 ms, each of `reports`
+// (zero-padded to reportLength) as an output report followed by 120 ms, then
+// 128 ms and the close. Without settling, the close follows the feature report
+// at once and the slot returns 8 ms later. Empty when the trace matches, else
+// what differs.
+QString checkSettledTrain(const ProtocolRig& rig, const QByteArray& feature, const QList<QByteArray>& reports,
+                          int reportLength, bool settled = true);
+// Runs `work` and returns the messages of `type` it logged, as "category|text".
+QStringList logged(QtMsgType type, const std::function<void()>& work);

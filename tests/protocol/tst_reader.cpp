@@ -13,17 +13,6 @@ class TestReader : public QObject
 
     std::unique_ptr<ProtocolRig> rig;
 
-    static QByteArray report(const char* hex) { return hexBytes(hex); }
-
-    QList<TraceRow> commandRows(const QStringList& ops) const
-    {
-        QList<TraceRow> result;
-        for (const TraceRow& row : rig->rows(ops))
-            if (row.iface == QLatin1String("command"))
-                result.append(row);
-        return result;
-    }
-
     QList<TraceRow> eventRows(const char* op) const
     {
         QList<TraceRow> result;
@@ -40,7 +29,11 @@ class TestReader : public QObject
         rig->hid.connectRead(ProtocolRig::kMouse);
     }
 
+    void inject(const char* hex) { rig->sim.injectEvent(SimulatedHid::Device::Mouse, hexBytes(hex)); }
+
 private Q_SLOTS:
+    void initTestCase() { QCOMPARE(dpitexts::dpiSwitchTexts(), QStringList(8, QStringLiteral("DPI Switch to"))); }
+
     void cleanup()
     {
         if (rig) {
@@ -52,102 +45,67 @@ private Q_SLOTS:
         dpitexts::setDpiSwitchTexts(QStringList(8, QStringLiteral("DPI Switch to")));
     }
 
-    void defaultTexts()
+    // Read the options, set the connect bit, write them back, only when the read got an answer.
+    void connectExchange_data()
     {
-        QCOMPARE(dpitexts::dpiSwitchTexts(), QStringList(8, QStringLiteral("DPI Switch to")));
-        dpitexts::setDpiSwitchTexts({QStringLiteral("one"), QStringLiteral("two")});
-        QCOMPARE(dpitexts::dpiSwitchTexts().mid(0, 3),
-                 (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("DPI Switch to")}));
-        QCOMPARE(dpitexts::textForStage(2), QStringLiteral("two"));
+        QTest::addColumn<bool>("is560");
+        QTest::addColumn<bool>("readFails");
+        QTest::addColumn<QByteArray>("read");
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray read553 = hexBytes("00 83 00 00 00 00 00 00 7c");
+        QTest::newRow("553") << false << false << read553 << commandReport({0x03, 0x01, 0x02, 0x03, 0x44});
+        QTest::newRow("560") << true << false << hexBytes("00 81 00 00 00 00 00 00 7e") << commandReport({0x01, 0x29, 0x05});
+        QTest::newRow("553, no answer") << false << true << read553 << QByteArray();
     }
 
-    void connectExchange553()
+    void connectExchange()
     {
-        rig = std::make_unique<ProtocolRig>(sim::MouseFamily::F553);
+        QFETCH(bool, is560);
+        QFETCH(bool, readFails);
+        QFETCH(QByteArray, written);
+        rig = std::make_unique<ProtocolRig>(is560 ? sim::MouseFamily::F560 : sim::MouseFamily::F553);
         rig->sim.mouse().state().options = {0x01, 0x02, 0x03, 0x04};
-        rig->select(ProtocolRig::kMouse);
-        rig->hid.connectRead(ProtocolRig::kMouse);
-        const QList<TraceRow> rows = commandRows({"send-feature", "get-feature", "write"});
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[0].data, hexBytes("00 83 00 00 00 00 00 00 7c"));
-        QCOMPARE(rows[1].op, QStringLiteral("get-feature"));
-        QCOMPARE(rows[2].data, commandReport({0x03, 0x01, 0x02, 0x03, 0x44}));
-        QVERIFY(rig->hid.isReaderRunning());
-        QCOMPARE(rig->sim.mouse().state().options[3], uchar(0x44));
-    }
-
-    void connectExchange560()
-    {
-        rig = std::make_unique<ProtocolRig>(sim::MouseFamily::F560);
         rig->sim.mouse().state().options560 = {0x21, 0x05};
         rig->select(ProtocolRig::kMouse);
+        if (readFails)
+            rig->sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op::GetFeature, 1);
         rig->hid.connectRead(ProtocolRig::kMouse);
-        const QList<TraceRow> rows = commandRows({"send-feature", "get-feature", "write"});
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[0].data, hexBytes("00 81 00 00 00 00 00 00 7e"));
-        QCOMPARE(rows[2].data, commandReport({0x01, 0x29, 0x05}));
-        QCOMPARE(rig->sim.mouse().state().options560, (std::array<uchar, 2>{0x29, 0x05}));
-    }
-
-    void failedOptionReadSkipsTheWriteBack()
-    {
-        rig = std::make_unique<ProtocolRig>();
-        rig->select(ProtocolRig::kMouse);
-        rig->sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op::GetFeature, 1);
-        rig->hid.connectRead(ProtocolRig::kMouse);
-        QCOMPARE(commandRows({"send-feature"}).size(), 1);
+        const QList<TraceRow> sent = rig->rows({QStringLiteral("send-feature")});
+        QTEST(sent[0].data, "read");
+        QCOMPARE(sent.size(), readFails ? 1 : 2);
+        if (!readFails)
+            QCOMPARE(sent[1].data, written);
         QVERIFY(rig->hid.isReaderRunning());
     }
 
-    void stageReportUpdatesScreensAndBalloon()
+    void stageReports_data()
     {
-        start();
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 03"));
-        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{3}, 2000);
-        QCOMPARE(rig->owner.balloons(), QStringList{QStringLiteral("Info|DPI Switch to |10000")});
-        bool sawEvent = false;
-        for (const TraceRow& row : rig->rows({"read"}))
-            sawEvent = sawEvent || (row.iface == QLatin1String("event") && row.data == report("06 07 00 03"));
-        QVERIFY(sawEvent);
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("reports");
+        QTest::addColumn<QStringList>("actions");
+        const QStringList t{"T0", "T1", "T2", "T3", "T4", "T5", "T6", "T7"};
+        QTest::newRow("stage 3") << t << QStringList{"06 07 00 03"} << QStringList{"dpi 3", "balloon Info|T2 |10000"};
+        QTest::newRow("stage 0, last text") << t << QStringList{"06 07 00 00"}
+                                            << QStringList{"dpi 0", "balloon Info|T7 |10000"};
+        QTest::newRow("stage 9, last text") << t << QStringList{"06 07 00 09"}
+                                            << QStringList{"dpi 9", "balloon Info|T7 |10000"};
+        QTest::newRow("other reports ignored") << t << QStringList{"06 08 00 02", "06 07 00", "06 07 00 05"}
+                                               << QStringList{"dpi 5", "balloon Info|T4 |10000"};
+        QTest::newRow("short list keeps the defaults") << QStringList{"one", "two"} << QStringList{"06 07 00 02", "06 07 00 04"}
+            << QStringList{"dpi 2", "balloon Info|two |10000", "dpi 4", "balloon Info|DPI Switch to |10000"};
     }
 
-    void outOfRangeStagesUseTheLastText_data()
+    void stageReports()
     {
-        QTest::addColumn<int>("stage");
-        QTest::newRow("0") << 0;
-        QTest::newRow("9") << 9;
-    }
-
-    void outOfRangeStagesUseTheLastText()
-    {
-        QFETCH(int, stage);
-        QStringList texts;
-        for (int i = 0; i < 8; ++i)
-            texts << QStringLiteral("T%1").arg(i);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, reports);
+        QFETCH(QStringList, actions);
         dpitexts::setDpiSwitchTexts(texts);
         start();
-        QByteArray event = report("06 07 00 00");
-        event[3] = static_cast<char>(stage);
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, event);
-        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{stage}, 2000);
-        QCOMPARE(rig->owner.balloons(), QStringList{QStringLiteral("Info|T7 |10000")});
-    }
-
-    void otherReportsAreIgnored()
-    {
-        start();
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 08 00 02"));
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00"));
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 05"));
-        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{5}, 2000);
-        QCOMPARE(rig->owner.balloons().size(), 1);
-    }
-
-    void dpiButtonOfTheSimulatedMouse()
-    {
-        start();
-        rig->sim.pressDpiButton();
-        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{2}, 2000);
+        rig->hid.connectRead(ProtocolRig::kMouse); // replaces the reader: still one notice per report
+        for (const QString& report : reports)
+            inject(report.toLatin1().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.actions(), actions, 2000);
     }
 
     void unplugIsNoticedWithinOneWait()
@@ -159,7 +117,7 @@ private Q_SLOTS:
         rig->sim.unplug(SimulatedHid::Device::Mouse);
         QTRY_VERIFY_WITH_TIMEOUT(!rig->hid.isReaderRunning(), 2000);
         QVERIFY(timer.elapsed() < 600);
-        QCOMPARE(rig->owner.viewEnabled(), QList<bool>{false});
+        QCOMPARE(rig->owner.actions(), QStringList{QStringLiteral("view 0")});
         QVERIFY(rig->hid.devices().at(ProtocolRig::kMouse).path2.isEmpty());
         QVERIFY(!rig->hid.devices().at(ProtocolRig::kMouse).path.isEmpty());
     }
@@ -171,8 +129,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(eventRows("read").size() >= 2, 2000);
         QCOMPARE(eventRows("open").size(), 1);
         QVERIFY(eventRows("close").isEmpty());
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 02"));
-        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{2}, 2000);
+        inject("06 07 00 02");
+        QTRY_VERIFY_WITH_TIMEOUT(rig->owner.actions().contains(QStringLiteral("dpi 2")), 2000);
         QCOMPARE(eventRows("open").size(), 1);
     }
 
@@ -180,14 +138,13 @@ private Q_SLOTS:
     void failedReadReopensAndGoesOn()
     {
         start();
-        rig->sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op::Read, 1,
-                             SimulatedHid::Interface::Event);
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 04"));
+        rig->sim.failNthCall(SimulatedHid::Device::Mouse, SimulatedHid::Op::Read, 1, SimulatedHid::Interface::Event);
+        inject("06 07 00 04");
         QTRY_COMPARE_WITH_TIMEOUT(eventRows("open").size(), 2, 2000);
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 05"));
-        QTRY_VERIFY_WITH_TIMEOUT(rig->owner.stages().contains(5), 2000);
+        inject("06 07 00 05");
+        QTRY_VERIFY_WITH_TIMEOUT(rig->owner.actions().contains(QStringLiteral("dpi 5")), 2000);
         QVERIFY(rig->hid.isReaderRunning());
-        QVERIFY(rig->owner.viewEnabled().isEmpty());
+        QVERIFY(!rig->owner.actions().contains(QStringLiteral("view 0")));
     }
 
     // Without an event interface nothing can notice a removal, so no reader
@@ -195,17 +152,12 @@ private Q_SLOTS:
     void emptyEventPathStartsNoReader()
     {
         rig = std::make_unique<ProtocolRig>();
-        QList<DeviceRecord> list = rig->hid.devices();
-        list[ProtocolRig::kMouse].path2.clear();
-        rig->hid.setDevices(list);
+        rig->edit(ProtocolRig::kMouse, [](DeviceRecord& r) { r.path2.clear(); });
         rig->select(ProtocolRig::kMouse);
         rig->hid.connectRead(ProtocolRig::kMouse);
-        QElapsedTimer timer;
-        timer.start();
         rig->hid.waitForReader();
-        QVERIFY(timer.elapsed() < 200);
         QVERIFY(!rig->hid.isReaderRunning());
-        QVERIFY(rig->owner.viewEnabled().isEmpty());
+        QVERIFY(rig->owner.actions().isEmpty());
         for (const TraceRow& row : rig->rows())
             QCOMPARE(row.iface, QStringLiteral("command"));
     }
@@ -220,15 +172,7 @@ private Q_SLOTS:
         rig->hid.waitForReader();
         QVERIFY(timer.elapsed() < 600);
         QVERIFY(!rig->hid.isReaderRunning());
-        QVERIFY(rig->owner.viewEnabled().isEmpty());
-    }
-
-    void reconnectReplacesTheReader()
-    {
-        start();
-        rig->hid.connectRead(ProtocolRig::kMouse);
-        rig->sim.injectEvent(SimulatedHid::Device::Mouse, report("06 07 00 04"));
-        QTRY_COMPARE_WITH_TIMEOUT(rig->owner.stages(), QList<int>{4}, 2000);
+        QVERIFY(rig->owner.actions().isEmpty());
     }
 };
 

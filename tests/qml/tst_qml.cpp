@@ -1,4 +1,3 @@
-#include "CallLog.h"
 #include "StandIns.h"
 #include "VirtualAnimationClock.h"
 
@@ -6,7 +5,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -15,8 +13,8 @@
 #include <QVariantAnimation>
 #include <QtQuickTest>
 
-// Publishes the recording stand-ins under the names the application uses and
-// puts every animation on virtual time before any test runs.
+// Publishes the recording stand-ins under the names the application uses, and
+// what the checks on the shipped texts and factory keys read.
 class Setup : public QObject
 {
     Q_OBJECT
@@ -50,22 +48,11 @@ public Q_SLOTS:
         const QString shots = QStringLiteral(QUORIX_SCREENSHOT_DIR);
         QDir().mkpath(shots);
         context->setContextProperty(QStringLiteral("screenshotDir"), shots);
-        // The text of every compiled-in screen, by address, for checks on what they name.
-        QVariantMap screenSources;
-        QDirIterator it(QStringLiteral(":/modules/qml"), {QStringLiteral("*.qml")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (file.open(QIODevice::ReadOnly))
-                screenSources.insert(QStringLiteral("qrc") + file.fileName(), QString::fromUtf8(file.readAll()));
-        }
-        context->setContextProperty(QStringLiteral("screenSources"), screenSources);
-        // The shipped language files, language → section → strings, for checks on what they hold.
+        // The shipped language files: language → section → strings.
         QVariantMap shippedTexts;
         QDirIterator files(QStringLiteral(QUORIX_I18N_DIR), {QStringLiteral("*.ini")}, QDir::Files);
         while (files.hasNext()) {
-            const QString path = files.next();
-            QSettings ini(path, QSettings::IniFormat);
+            QSettings ini(files.next(), QSettings::IniFormat);
             QVariantMap sections;
             for (const QString& section : ini.childGroups()) {
                 QStringList strings;
@@ -74,7 +61,7 @@ public Q_SLOTS:
                     strings.append(ini.value(section + QLatin1Char('/') + QString::number(i)).toString());
                 sections.insert(section, strings);
             }
-            shippedTexts.insert(QFileInfo(path).completeBaseName(), sections);
+            shippedTexts.insert(QFileInfo(ini.fileName()).completeBaseName(), sections);
         }
         context->setContextProperty(QStringLiteral("shippedTexts"), shippedTexts);
         // The factory profile's keyboard functions, matrix index → four numbers.
@@ -93,10 +80,8 @@ public Q_SLOTS:
         // only at its next frame; one grab of an empty window is that frame.
         QQuickWindow().grabWindow();
         delete m_keepDriving;
-        m_keepDriving = nullptr;
         m_clock->uninstall();
         delete m_clock;
-        m_clock = nullptr;
     }
 
 private:

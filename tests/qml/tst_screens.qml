@@ -7,21 +7,14 @@ Item {
     width: 1024
     height: 640
 
-    TestCase {
-        id: testCase
+    Component { id: imageComponent; Image {} }
+
+    ScreenCase {
         name: "Screens"
-        when: windowShown
 
-        property var mainComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
-
-        function init() {
-            failOnWarning(/.?/)
-            callLog.clear()
-            callLog.clearReturns()
-            callLog.setKeyedReturn("getGlobalData", "mouse/isGun", "true")
-            callLog.setKeyedReturn("getGlobalData", "common/url", "https://www.quorix.example/support")
-            callLog.setKeyedReturn("getNameList", 2, ["Standard0", "FPS1", "MOBA2"])
-            callLog.setKeyedReturn("getNameList", 0, ["Macro_0", "Macro_1"])
+        function prepare() {
+            returns("getGlobalData", { "mouse/isGun": "true", "common/url": "https://www.quorix.example/support" })
+            returns("getNameList", { 2: ["Standard0", "FPS1", "MOBA2"], 0: ["Macro_0", "Macro_1"] })
             callLog.setReturn("mouseGetCurrentDPI", 2)
             var keys = [[0, 0, 0xF0, 0], [0, 0, 0xF1, 0], [0, 0, 0xF2, 0], [0, 0, 0xF4, 0],
                         [0, 0, 0xF3, 0], [5, 0, 1, 0], [5, 0, 2, 0], [0, 0xF0, 0x1E, 2]]
@@ -29,53 +22,37 @@ Item {
                 callLog.setKeyedReturn("mouseGetKeydefine", i, keys[i])
         }
 
-        function shoot(main, file) {
-            animationClock.advanceBy(0)
-            var image = grabImage(main)
-            image.save(screenshotDir + "/" + file)
-            return image
-        }
-
-        function startedMain(type) {
-            var main = createTemporaryObject(mainComponent, stage, { "deviceType": type })
-            verify(main !== null, mainComponent.errorString())
+        // The main views, to look at in the screenshot folder.
+        function test_screenshots() {
+            main = make(mainComponent, { "deviceType": "mouse" })
             main.initUI()
+            shoot(main, "startup.png")
             animationClock.advanceBy(1040)
-            verify(main.started)
-            return main
-        }
-
-        function test_start_up_image() {
-            var main = createTemporaryObject(mainComponent, stage, { "deviceType": "mouse" })
-            main.initUI()
-            var image = shoot(main, "startup.png")
-            compare(image.width, 1024)
-            compare(image.height, 640)
-        }
-
-        function test_mouse_layout() {
-            var main = startedMain("mouse")
-            var image = shoot(main, "mouse.png")
-            // The background is drawn, not left transparent.
-            verify(image.pixel(500, 600).a > 0)
-        }
-
-        function test_mouse_layout_with_open_drop_down() {
-            var main = startedMain("mouse")
-            var list = findChild(main, "reportRateList")
-            mouseClick(list)
+            shoot(main, "mouse.png")
+            mouseClick(child(main, "reportRateList"))
             animationClock.advanceBy(120)
             shoot(main, "mouse-dropdown.png")
-        }
-
-        function test_reset_dialog_over_the_dimming_layer() {
-            var main = startedMain("keyboard")
-            mouseClick(findChild(main, "resetButton"))
+            start("keyboard")
+            mouseClick(child(main, "resetButton"))
             shoot(main, "keyboard-reset.png")
         }
 
-        function test_fallback_font_is_installed_and_draws_chinese() {
+        function test_every_catalogued_image_loads() {
+            for (var group in Theme.imageCatalogue) {
+                var names = Theme.imageCatalogue[group]
+                for (var i = 0; i < names.length; ++i) {
+                    var url = group === "" ? Theme.plainImg(names[i]) : Theme.img(group, names[i])
+                    var image = createTemporaryObject(imageComponent, stage, { "source": url })
+                    compare(image.status, Image.Ready, url)
+                    verify(image.implicitWidth > 0 && image.implicitHeight > 0, url)
+                }
+            }
+        }
+
+        function test_the_chinese_font_is_installed_and_chosen_first() {
             verify(Qt.fontFamilies().indexOf(Theme.fontFamily) >= 0, Theme.fontFamily)
+            compare(Theme.pickFamily(["No Such Family", Theme.fontFamily]), Theme.fontFamily)
+            compare(Theme.pickFamily(["No Such Family"]), "sans-serif")
         }
     }
 }

@@ -1,10 +1,12 @@
 #include "TestData.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -330,6 +332,79 @@ private Q_SLOTS:
         QVERIFY(r.err.isEmpty());
         program.terminate();
         QVERIFY(program.waitForFinished(5000));
+    }
+
+    // The settings side of ui_View and the slot lists are served without the
+    // window host; a trace file makes the host serve them. Both must print, fail
+    // and write alike.
+    void bothHalvesAnswerSettingsCallsAlike_data()
+    {
+        QTest::addColumn<QString>("args"); // "SCRIPT" stands for a file holding `script`
+        QTest::addColumn<QByteArray>("script");
+        QTest::newRow("read") << "call ui_View.getData \"mouse/reportRate\" false" << QByteArray();
+        QTest::newRow("write") << "call ui_View.setDataList \"test/k\" [1,\"b\",true]" << QByteArray();
+        QTest::newRow("gun data") << "call ui_View.modifyGundata 1 [\"g\",1,2,3,4,5]" << QByteArray();
+        QTest::newRow("macro script") << "script SCRIPT"
+                                      << QByteArray("# a macro made, filled and read back\n"
+                                                    "ui_View.createMacroIni \"m\" 2\n"
+                                                    "ui_View.saveMacroIni \"m\" [\"a\", \"b\"] 3\n"
+                                                    "ui_View.loadMacroIni \"m\"\n"
+                                                    "ui_View.setCurrentProfile 2\n"
+                                                    "ui_View.getGlobalData \"mouse/profileNo\"\n");
+        QTest::newRow("bad script line") << "script SCRIPT" << QByteArray("ui_View.setData \"k\" 1\nui_View.getData \"k\"\n");
+        QTest::newRow("dialog slot without a file") << "call ui_View.saveProfile 1" << QByteArray();
+        QTest::newRow("device out of range") << "--device 7 call ui_View.getGunDataKey" << QByteArray();
+        QTest::newRow("slots") << "slots" << QByteArray();
+        QTest::newRow("slots of another") << "slots gui" << QByteArray();
+    }
+
+    void bothHalvesAnswerSettingsCallsAlike()
+    {
+        QFETCH(QString, args);
+        QFETCH(QByteArray, script);
+        QFile file(m_tmp.filePath(QStringLiteral("calls.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(script);
+        file.close();
+        args.replace(QStringLiteral("SCRIPT"), file.fileName());
+        const auto files = [](const QString& root) {
+            QMap<QString, QByteArray> contents;
+            QDirIterator it(root + QStringLiteral("/modules"), QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                contents.insert(path.mid(root.size()), bytesOf(path));
+            }
+            return contents;
+        };
+        const Run lite = ctl(args);
+        const auto liteFiles = files(m_root->path());
+        m_root.reset();
+        m_root = std::make_unique<TestDataRoot>();
+        const Run host = ctl("--trace TRACE " + args);
+        QCOMPARE(lite.err, host.err);
+        QCOMPARE(lite.out, host.out);
+        QCOMPARE(lite.code, host.code);
+        QVERIFY(files(m_root->path()) == liteFiles);
+    }
+
+    // A settings call works where no display can be reached, whatever platform
+    // the session asks for.
+    void settingsCallsNeedNoDisplay()
+    {
+        QProcess p;
+        prepare(p);
+        QProcessEnvironment env = p.processEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(QUORIXCTL_EXE), {QStringLiteral("--data"), m_root->path(), QStringLiteral("call"),
+                                                QStringLiteral("ui_View.getGlobalData"),
+                                                QStringLiteral("\"common/deviceCount\"")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardOutput(), QByteArray("\"2\"\n"));
     }
 };
 

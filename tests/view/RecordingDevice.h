@@ -20,7 +20,7 @@ public:
     };
     QList<Call> calls;
 
-    // Answers of the getters and readers.
+    // Answers of the getters and readers; `answer` false: the device does not answer.
     uchar options[4] = {0, 0, 0, 0};
     uchar currentProfile = 0;
     uchar currentDpi = 0;
@@ -28,42 +28,28 @@ public:
     QByteArray profileMemory[5];
     QByteArray keyboardProfile;
 
-    QStringList names() const
+    // "name arg arg; name arg": every call so far.
+    QString log() const
     {
-        QStringList n;
-        for (const Call& c : calls)
-            n.append(c.name);
-        return n;
+        QStringList out;
+        for (const Call& c : calls) {
+            QString line = c.name;
+            for (int a : c.args)
+                line += QLatin1Char(' ') + QString::number(a);
+            out << line;
+        }
+        return out.join(QStringLiteral("; "));
     }
 
     void hid553_83H_GetKeyboardoption(uchar& b1, uchar& b2, uchar& b3, uchar& b4) override
     {
         record("83", {});
-        if (answer) {
-            b1 = options[0];
-            b2 = options[1];
-            b3 = options[2];
-            b4 = options[3];
-        }
-    }
-    void hid560_82H_GetCurrentProfile(uchar& b1) override
-    {
-        record("560_82", {});
         if (answer)
-            b1 = currentProfile;
+            b1 = options[0], b2 = options[1], b3 = options[2], b4 = options[3];
     }
-    void hid560_84H_GetCurrentDPI(uchar& b1, uchar& b2) override
-    {
-        record("560_84", {b1});
-        if (answer)
-            b2 = currentDpi;
-    }
-    void hid553_8BH_GetCurrentDPI(uchar& b1) override
-    {
-        record("553_8B", {});
-        if (answer)
-            b1 = currentDpi;
-    }
+    void hid560_82H_GetCurrentProfile(uchar& b1) override { record("560_82", {}); if (answer) b1 = currentProfile; }
+    void hid560_84H_GetCurrentDPI(uchar& b1, uchar& b2) override { record("560_84", {b1}); if (answer) b2 = currentDpi; }
+    void hid553_8BH_GetCurrentDPI(uchar& b1) override { record("553_8B", {}); if (answer) b1 = currentDpi; }
     void hid553_03H_SetKeyboardoption(uchar a, uchar b, uchar c, uchar d) override { record("553_03", {a, b, c, d}); }
     void hid553_04H_SetGunData(uchar a, uchar b, uchar c, uchar d) override { record("553_04", {a, b, c, d}); }
     void hid553_01H_SetReportRate(uchar r) override { record("553_01", {r}); }
@@ -96,10 +82,7 @@ public:
     void hid553_0DH_SetRGBLedEffect(uchar a, uchar b, uchar c) override { record("553_0D", {a, b, c}); }
     void hidARM_08H_SetRGBLedEffect(uchar a, uchar b, uchar c, uchar d) override { record("arm_08", {a, b, c, d}); }
     void hid553_0CH_SetFixLEDColor(uchar* src) override { record("553_0C", {src[0], src[1], src[2]}); }
-    void keyboard_14H_SetLED8StageColor(uchar i, uchar r, uchar g, uchar b) override
-    {
-        record("kb_14", {i, r, g, b});
-    }
+    void keyboard_14H_SetLED8StageColor(uchar i, uchar r, uchar g, uchar b) override { record("kb_14", {i, r, g, b}); }
     void hid553_10H_SetLED8StageColor(uchar type, uchar* src) override { record("553_10", {type}, src, 24); }
 
 private:

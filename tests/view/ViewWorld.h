@@ -27,8 +27,10 @@ struct ViewWorld {
     {
         if (!root.isValid())
             qFatal("No temporary data root");
-        for (const char* dir : {"modules/setting", "modules/macro", "modules/gun", "modules/i18n"})
+        for (const char* dir : {"modules/setting", "modules/macro", "modules/gun", "modules/i18n"}) {
             QDir(QString::fromLatin1(dir)).removeRecursively();
+            QDir().mkpath(QString::fromLatin1(dir));
+        }
         reset(flags);
     }
 
@@ -36,18 +38,10 @@ struct ViewWorld {
     void reset(const ViewFlags& flags)
     {
         settings.reset();
-        QDir().mkpath(QStringLiteral("modules/setting"));
-        QDir().mkpath(QStringLiteral("modules/macro"));
-        QDir().mkpath(QStringLiteral("modules/gun"));
-        QDir().mkpath(QStringLiteral("modules/i18n"));
-        {
-            QSettings global(SettingsStore::globalPath(), QSettings::IniFormat);
-            global.setValue(QStringLiteral("mouse/icType"), flags.icType);
-            global.setValue(QStringLiteral("mouse/isColorful"), flags.colorful);
-            global.setValue(QStringLiteral("mouse/isGun"), flags.gun);
-            global.setValue(QStringLiteral("mouse/is55328"), flags.is55328);
-        }
+        writeFile(SettingsStore::globalPath(), {{"mouse/icType", flags.icType}, {"mouse/isColorful", flags.colorful},
+                                                {"mouse/isGun", flags.gun}, {"mouse/is55328", flags.is55328}});
         settings = std::make_unique<SettingsStore>();
+        device.calls.clear();
     }
 
     // Writes keys straight into a settings file, as the installation would.
@@ -56,6 +50,19 @@ struct ViewWorld {
         QSettings file(path, QSettings::IniFormat);
         for (auto it = values.begin(); it != values.end(); ++it)
             file.setValue(it.key(), it.value());
+    }
+
+    static QByteArray readBytes(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static void writeBytes(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
     }
 
     TestDataRoot root;

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "Calls.h"
 #include "Host.h"
 #include "Interrupts.h"
 #include "ProfileApply.h"
@@ -23,38 +24,6 @@
 #include <iostream>
 #include <string>
 
-namespace {
-
-QTextStream& out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-void printJson(const QJsonValue& v)
-{
-    QJsonDocument doc = v.isArray() ? QJsonDocument(v.toArray())
-                                    : v.isObject() ? QJsonDocument(v.toObject()) : QJsonDocument(QJsonArray{v});
-    QByteArray text = doc.toJson(QJsonDocument::Compact);
-    if (!v.isArray() && !v.isObject())
-        text = text.mid(1, text.size() - 2);
-    out() << QString::fromUtf8(text) << Qt::endl;
-}
-
-QJsonArray parseArgs(const QStringList& args)
-{
-    QJsonArray values;
-    for (const QString& a : args) {
-        QJsonArray one;
-        QString error;
-        if (!parseJsonValues(a, &one, &error) || one.size() != 1)
-            throw UsageError{QStringLiteral("argument is not one JSON value: %1").arg(a)};
-        values.append(one.first());
-    }
-    return values;
-}
-
-} // namespace
 
 Commands::Commands(const Options& options)
     : m_opt(options)
@@ -65,22 +34,7 @@ Commands::~Commands() = default;
 
 SlotCall Commands::prepareCall(const QString& target, const QJsonArray& args)
 {
-    const int dot = target.indexOf(QLatin1Char('.'));
-    if (dot <= 0)
-        throw UsageError{QStringLiteral("expected OBJECT.SLOT, not \"%1\"").arg(target)};
-    SlotCall call;
-    if (!call.prepare(m_tool->object(target.left(dot)), target.left(dot), target.mid(dot + 1), args))
-        throw UsageError{call.error()};
-    // Checked before anything runs: without a window such a slot would wait
-    // for a dialog nobody can see.
-    if (m_opt.file.isEmpty() && target.left(dot) == QLatin1String("ui_View")
-        && myQQuickView::slotsAskingForFiles().contains(target.mid(dot + 1)))
-        throw UsageError{QStringLiteral("%1 asks for a file: give it with --file PATH").arg(target)};
-    // An import from a file that is not there would leave the slot empty.
-    if (target.startsWith(QLatin1String("ui_View.load")) && !m_opt.file.isEmpty()
-        && myQQuickView::slotsAskingForFiles().contains(target.mid(dot + 1)) && !QFileInfo(m_opt.file).isReadable())
-        throw UsageError{QStringLiteral("cannot read %1").arg(m_opt.file)};
-    return call;
+    return ::prepareCall([this](const QString& name) { return m_tool->object(name); }, target, args, m_opt.file);
 }
 
 int Commands::cmdDevices()
@@ -113,16 +67,10 @@ int Commands::cmdDevices()
 
 int Commands::cmdSlots()
 {
-    QStringList names = {QStringLiteral("ui_View"), QStringLiteral("hid")};
-    if (m_opt.args.size() > 1)
-        throw UsageError{QStringLiteral("slots takes at most one object name")};
-    if (!m_opt.args.isEmpty()) {
-        m_tool->object(m_opt.args.first());
-        names = {m_opt.args.first()};
-    }
-    for (const QString& n : names)
-        for (const QString& line : SlotCall::signatures(m_tool->object(n), n))
-            out() << line << Qt::endl;
+    const auto signatures = [this](const QString& name) {
+        return SlotCall::signatures(*m_tool->object(name)->metaObject(), name);
+    };
+    printSlots(m_opt.args, signatures(QStringLiteral("ui_View")), signatures(QStringLiteral("hid")));
     return 0;
 }
 
@@ -134,9 +82,7 @@ int Commands::cmdCall()
     m_tool->selectDevice(m_opt.args.first().startsWith(QLatin1String("hid.")));
     const int failedBefore = m_tool->host().hid().failedTransfers();
     call.invoke();
-    printJson(call.result());
-    if (call.hasOutputs())
-        printJson(call.outputs());
+    printCallResult(call);
     requireNoFailedTransfer(failedBefore);
     return 0;
 }
@@ -150,36 +96,16 @@ int Commands::cmdScript()
     if (name == QLatin1String("-") ? !file.open(stdin, QIODevice::ReadOnly)
                                    : (file.setFileName(name), !file.open(QIODevice::ReadOnly | QIODevice::Text)))
         throw UsageError{QStringLiteral("cannot read the script %1").arg(name)};
-    // Every line is checked before the first one runs, so a bad line sends nothing.
-    QList<SlotCall> calls;
+    QList<SlotCall> calls =
+        prepareScript(file, [this](const QString& object) { return m_tool->object(object); }, m_opt.file);
     bool needsDevice = false;
-    int lineNo = 0;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        ++lineNo;
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const int space = line.indexOf(QLatin1Char(' '));
-        const QString target = space < 0 ? line : line.left(space);
-        QJsonArray args;
-        QString error;
-        if (space >= 0 && !parseJsonValues(line.mid(space + 1), &args, &error))
-            throw UsageError{QStringLiteral("line %1: %2").arg(lineNo).arg(error)};
-        try {
-            calls.append(prepareCall(target, args));
-        } catch (const UsageError& e) {
-            throw UsageError{QStringLiteral("line %1: %2").arg(lineNo).arg(e.message)};
-        }
-        needsDevice = needsDevice || target.startsWith(QLatin1String("hid."));
-    }
+    for (const SlotCall& call : calls)
+        needsDevice = needsDevice || call.target().startsWith(QLatin1String("hid."));
     m_tool->selectDevice(needsDevice);
     const int failedBefore = m_tool->host().hid().failedTransfers();
     for (SlotCall& call : calls) {
         call.invoke();
-        if (call.hasOutputs())
-            printJson(QJsonObject{{QStringLiteral("result"), call.result()}, {QStringLiteral("out"), call.outputs()}});
-        else
-            printJson(call.result());
+        printScriptResult(call);
     }
     requireNoFailedTransfer(failedBefore);
     return 0;
@@ -291,11 +217,7 @@ int Commands::run()
         out() << kUsage;
         return 0;
     }
-    static const QStringList known = {QStringLiteral("devices"), QStringLiteral("slots"), QStringLiteral("call"),
-                                      QStringLiteral("connect"), QStringLiteral("apply-profile"),
-                                      QStringLiteral("script"), QStringLiteral("monitor"), QStringLiteral("warn")};
-    if (!known.contains(c))
-        throw UsageError{QStringLiteral("unknown command %1 (see quorixctl --help)").arg(c)};
+    requireKnownCommand(c);
     if (c == QLatin1String("warn"))
         return cmdWarn();
     m_tool = std::make_unique<ToolHost>(m_opt);

@@ -1,5 +1,6 @@
 #include "Host.h"
 
+#include "Calls.h"
 #include "app/AppStartup.h"
 #include "devices/Detection.h"
 #include "devices/DeviceList.h"
@@ -68,16 +69,7 @@ ToolHost::ToolHost(const Options& options)
     , m_clock(&systemClock())
     , m_dialogs(options.file)
 {
-    if (!m_opt.shared.data.isEmpty()) {
-        const QFileInfo info(m_opt.shared.data);
-        if (!info.isDir() || !info.isReadable()
-            || !QFileInfo(m_opt.shared.data + QStringLiteral("/modules/setting")).isDir())
-            throw UsageError{QStringLiteral("%1 is not a readable data root (a folder holding modules/setting)")
-                                 .arg(m_opt.shared.data)};
-    }
-    if (AppStartup::enterDataRoot(m_opt.shared.data).isEmpty())
-        throw Failure{QStringLiteral("cannot use the data root %1")
-                          .arg(m_opt.shared.data.isEmpty() ? AppStartup::defaultDataRoot() : m_opt.shared.data)};
+    enterDataRoot(m_opt);
     AppStartup::useSoftwareRenderer();
 
     if (m_opt.virtualTime) {
@@ -123,8 +115,7 @@ int ToolHost::selectDevice(bool required)
     Detection::locateInterfaces(devices, *m_backend);
     m_host->hid().setDevices(devices);
     int index = m_opt.device;
-    if (index >= devices.size())
-        throw UsageError{QStringLiteral("--device %1: the device list has %2 record(s)").arg(index).arg(devices.size())};
+    requireDeviceInList(index, devices.size());
     if (index < 0) {
         for (int j = 0; j < devices.size() && index < 0; ++j)
             if (!devices[j].path.isEmpty())
@@ -142,9 +133,8 @@ int ToolHost::selectDevice(bool required)
 
 QObject* ToolHost::object(const QString& name)
 {
+    requireKnownObject(name);
     if (name == QLatin1String("ui_View"))
         return m_host->view();
-    if (name == QLatin1String("hid"))
-        return &m_host->hid();
-    throw UsageError{QStringLiteral("unknown object %1 (ui_View or hid)").arg(name)};
+    return &m_host->hid();
 }

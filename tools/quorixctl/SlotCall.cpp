@@ -237,12 +237,11 @@ QJsonArray SlotCall::outputs() const
     return out;
 }
 
-QStringList SlotCall::signatures(const QObject* object, const QString& objectName)
+QStringList SlotCall::signatures(const QMetaObject& mo, const QString& objectName)
 {
     QStringList lines;
-    const QMetaObject* mo = object->metaObject();
-    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
-        const QMetaMethod m = mo->method(i);
+    for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
+        const QMetaMethod m = mo.method(i);
         if (m.methodType() != QMetaMethod::Slot || m.access() != QMetaMethod::Public)
             continue;
         QStringList params;

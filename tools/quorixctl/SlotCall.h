@@ -23,6 +23,8 @@ public:
     // converts them. On failure `error()` says what is wrong in one line.
     bool prepare(QObject* object, const QString& objectName, const QString& slot, const QJsonArray& args);
     QString error() const { return m_error; }
+    // OBJECT.SLOT as prepared.
+    QString target() const { return m_label; }
 
     // Invokes the prepared slot. `result()` is its return value as JSON (null for
     // none or an invalid value); `outputs()` lists reference and buffer parameters
@@ -33,7 +35,7 @@ public:
     bool hasOutputs() const;
 
     // One line per public slot declared by the object's own class.
-    static QStringList signatures(const QObject* object, const QString& objectName);
+    static QStringList signatures(const QMetaObject& mo, const QString& objectName);
 
 private:
     struct Arg

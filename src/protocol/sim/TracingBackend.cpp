@@ -214,6 +214,16 @@ int TracingBackend::readTimeout(HidHandle* handle, uchar* data, std::size_t leng
     return rc;
 }
 
+int TracingBackend::readOrWake(HidHandle* handle, uchar* data, std::size_t length, int wakeFd, int sliceMs)
+{
+    auto* h = static_cast<TraceHandle*>(handle);
+    if (!h)
+        return -1;
+    const int rc = m_inner.readOrWake(h->inner, data, length, wakeFd, sliceMs);
+    record(h->label, "read", rc, data, rc > 0 ? qMin<std::size_t>(static_cast<std::size_t>(rc), length) : 0);
+    return rc;
+}
+
 void TracingBackend::close(HidHandle* handle)
 {
     auto* h = static_cast<TraceHandle*>(handle);

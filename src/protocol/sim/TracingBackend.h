@@ -43,6 +43,7 @@ public:
     int write(HidHandle* handle, const uchar* data, std::size_t length) override;
     int read(HidHandle* handle, uchar* data, std::size_t length) override;
     int readTimeout(HidHandle* handle, uchar* data, std::size_t length, int timeoutMs) override;
+    int readOrWake(HidHandle* handle, uchar* data, std::size_t length, int wakeFd, int sliceMs) override;
     void close(HidHandle* handle) override;
     bool accessDenied(const QByteArray& path) override;
 
