@@ -16,6 +16,8 @@
 #include "view/ViewLog.h"
 
 #include <QQuickItem>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QThread>
 
 myQQuickView::myQQuickView(QWidget* parent)
@@ -32,7 +34,21 @@ myQQuickView::myQQuickView(QWidget* parent)
     setPointerBackends(nullptr, nullptr, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
 }
 
-myQQuickView::~myQQuickView() = default;
+myQQuickView::~myQQuickView()
+{
+    // The screens go first, while the slots they may still call are intact.
+    setSource(QUrl());
+    // Qt's software scene graph frees the texture of an image only at the frame
+    // sync after the image is gone, and the widget takes down its render context
+    // without another one, after its window has emptied the image cache: every
+    // image the screens showed would stay allocated. So empty that cache here
+    // and sync once (one grab of the now empty scene) while the context lives.
+    // A view never given a size has drawn nothing and has nothing to free.
+    QQuickWindow* window = quickWindow();
+    window->releaseResources();
+    if (window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software && !window->size().isEmpty())
+        grabFramebuffer();
+}
 
 void myQQuickView::buildLogic()
 {
