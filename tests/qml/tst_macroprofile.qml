@@ -134,7 +134,9 @@ Item {
         function test_rename_in_place_data() {
             return [{ tag: "free name", type: "keyboard", text: "Jump", names: ["Jump", "Macro_1"] },
                     { tag: "name in use", type: "keyboard", text: "Macro_1", press: true },
+                    { tag: "dots in a name", type: "keyboard", text: "Reload...", names: ["Reload...", "Macro_1"] },
                     { tag: "path", type: "keyboard", text: "../x", press: true },
+                    { tag: "parent folder", type: "keyboard", text: ".." },
                     { tag: "empty", type: "keyboard", text: "   " }]
         }
 

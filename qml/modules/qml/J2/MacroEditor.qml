@@ -196,8 +196,10 @@ Dialog {
     function renameMacro(index, newName) {
         var oldName = names.get(index).textValue
         var name = String(newName).trim()
+        // Only what could leave the macro folder is refused, as the files' own check
+        // does: dots are ordinary characters of a name ("Reload...", "1..3").
         if (name === "" || name === oldName || nameArray().indexOf(name) >= 0
-                || /[\/\\]/.test(name) || name.indexOf("..") >= 0)
+                || name === "." || name === ".." || name.indexOf("/") >= 0 || name.indexOf("\u0000") >= 0)
             return
         // The main screen renames the file together with its bindings.
         modifyMacroName(oldName, name)
