@@ -24,5 +24,8 @@ ProgramSession::~ProgramSession()
 void ProgramSession::showAndDetect()
 {
     m_host.showNormal();
+    // The first pass may build the screens and talk to the device; the window
+    // is on screen before that, not after.
+    m_host.paintFirstFrame();
     m_host.checkDevice();
 }

@@ -42,10 +42,23 @@ void Ui_Controler::setupUi(QWidget* host, QObject* hid, std::function<void()> hi
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
     context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
-    m_view->setSource(QUrl(QString::fromLatin1(kMainDocument)));
-
-    host->resize(m_view->size());
+    m_view->resize(kScreenWidth, kScreenHeight);
+    host->resize(kScreenWidth, kScreenHeight);
     host->setWindowTitle(DeviceList::readTitle());
+}
+
+void Ui_Controler::loadScreens()
+{
+    if (!m_view || screensLoaded())
+        return;
+    m_view->setSource(QUrl(QString::fromLatin1(kMainDocument)));
+    if (m_window)
+        m_window->resize(m_view->size());
+}
+
+bool Ui_Controler::screensLoaded() const
+{
+    return m_view && !m_view->source().isEmpty();
 }
 
 void Ui_Controler::onMinimize()

@@ -1,6 +1,7 @@
 #include "app/Widget.h"
 
 #include "app/AppLog.h"
+#include "app/ResidentMemory.h"
 #include "app/Ui_Controler.h"
 #include "app/UserEvent.h"
 #include "devices/Detection.h"
@@ -14,9 +15,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
+#include <QHideEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QQuickItem>
+#include <QWindow>
 
 #include <atomic>
 
@@ -35,6 +39,28 @@ const char kTrayMenuStyle[] =
     "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
     "QMenu::indicator { width: 13px; height: 13px; } "
     "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+
+// Ends `loop` when `window` is exposed.
+class ExposeWatch : public QObject
+{
+public:
+    ExposeWatch(QWindow* window, QEventLoop* loop)
+        : m_loop(loop)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            QTimer::singleShot(0, m_loop, &QEventLoop::quit);
+        return false;
+    }
+
+private:
+    QEventLoop* m_loop;
+};
 
 } // namespace
 
@@ -60,6 +86,12 @@ Widget::Widget(bool withTray, QWidget* parent)
     // A coarse timer may fire up to 5 % early, inside the burst it should wait out.
     m_checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    m_releaseTimer.setInterval(kReleaseDelayMs);
+    m_releaseTimer.setSingleShot(true);
+    connect(&m_releaseTimer, &QTimer::timeout, this, [] {
+        const qint64 advised = ResidentMemory::releaseFilePages();
+        qCDebug(lcApp, "Hidden: %lld kB of mapped files advised out", static_cast<long long>(advised / 1024));
+    });
     if (withTray)
         createTrayIcon();
     auto* monitor = new HotplugMonitor(this);
@@ -78,6 +110,26 @@ Widget::~Widget()
 myQQuickView* Widget::view() const
 {
     return m_controller->view();
+}
+
+void Widget::ensureScreens()
+{
+    m_controller->loadScreens();
+}
+
+void Widget::paintFirstFrame(int limitMs)
+{
+    QWindow* window = windowHandle();
+    if (!window || !isVisible())
+        return;
+    if (!window->isExposed()) {
+        QEventLoop loop;
+        ExposeWatch watch(window, &loop);
+        QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (window->isExposed())
+        repaint();
 }
 
 void Widget::keyboardCallback(quint8 usage, bool isDown, void* context)
@@ -247,6 +299,7 @@ bool Widget::canOpen(HidBackend& backend, const DeviceRecord& record)
 void Widget::connectSequence(int index)
 {
     qDebug("Device Connect");
+    ensureScreens();
     view()->clearHidBusy();
     setDeviceConnected(true);
     showBalloon(QStringLiteral("Info"), QStringLiteral("Detect Device"), kBalloonMs);
@@ -272,6 +325,19 @@ void Widget::disconnectSequence()
     qDebug("Device DisConnect");
     setDeviceConnected(false);
     hideToTray();
+}
+
+void Widget::showEvent(QShowEvent* event)
+{
+    m_releaseTimer.stop();
+    QWidget::showEvent(event);
+}
+
+void Widget::hideEvent(QHideEvent* event)
+{
+    // Not at once: a window hidden and shown again at once keeps its pages.
+    m_releaseTimer.start();
+    QWidget::hideEvent(event);
 }
 
 void Widget::customEvent(QEvent* event)

@@ -22,6 +22,8 @@ class Widget : public QWidget, public HidOwner
 public:
     static constexpr int kCheckInterval = 2048;
     static constexpr int kBalloonMs = 10000;
+    static constexpr int kFirstFrameLimitMs = 500;
+    static constexpr int kReleaseDelayMs = 1000;
 
     // The tray icon is made only `withTray`: where no system tray exists, or for a
     // tool that never shows the window, the program has none.
@@ -30,6 +32,10 @@ public:
 
     Hid_Thread& hid() { return m_hid; }
     myQQuickView* view() const;
+    // Builds the screens if no device has been served yet (see Ui_Controler::loadScreens).
+    void ensureScreens();
+    // Waits, at most `limitMs`, until the shown window is on screen and painted.
+    void paintFirstFrame(int limitMs = kFirstFrameLimitMs);
     Ui_Controler* controller() const { return m_controller; }
     // Null when the program has no tray icon.
     QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
@@ -68,6 +74,8 @@ public Q_SLOTS:
 
 protected:
     void customEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // Whether the window can hide to a tray icon; tests substitute it.
     virtual bool trayAvailable() const;
     // The two outcomes of a detection pass; tools observe them by overriding.
@@ -84,6 +92,8 @@ private:
     bool canOpen(HidBackend& backend, const DeviceRecord& record);
 
     QTimer m_checkTimer;
+    // Runs once the window has stayed hidden a moment (see ResidentMemory).
+    QTimer m_releaseTimer;
     Ui_Controler* m_controller = nullptr;
     Hid_Thread m_hid;
     QSystemTrayIcon* m_trayIcon = nullptr;

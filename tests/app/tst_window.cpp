@@ -58,8 +58,14 @@ private Q_SLOTS:
     {
         TrayHost host;
         QCOMPARE(host.windowTitle(), QStringLiteral("Window Title"));
+        // Built for a served device only, at the size the window already has.
+        QCOMPARE(host.view()->status(), QQuickWidget::Null);
+        const QSize size = host.size();
+        host.ensureScreens();
         QCOMPARE(host.view()->status(), QQuickWidget::Ready);
         QVERIFY(host.view()->errors().isEmpty());
+        QCOMPARE(host.size(), size);
+        QCOMPARE(host.view()->size(), size);
         QCOMPARE(host.trayIcon()->toolTip(), QStringLiteral("VELDRAN QUORIX MOUSE Q9"));
         QAction* quit = host.trayIcon()->contextMenu()->actions().first();
         QCOMPARE(quit->text(), QStringLiteral("Quit (&Q)"));
@@ -120,6 +126,7 @@ private Q_SLOTS:
     void busyLocksTheViewUntilTheNextTurn()
     {
         TrayHost host;
+        host.ensureScreens();
         host.controller()->setBusy();
         QVERIFY(!host.view()->isEnabled());
         QTRY_VERIFY(host.view()->isEnabled());

@@ -121,6 +121,8 @@ bool E2eProgram::restart()
     }
     stop();
     m_session = std::make_unique<ProgramSession>(*m_trace, *m_clock, nullptr);
+    m_session->showAndDetect();
+    // Built by the first pass, for the device it served.
     myQQuickView& v = view();
     if (v.status() != QQuickWidget::Ready || !v.rootObject()) {
         for (const QQmlError& e : v.errors())
@@ -128,7 +130,6 @@ bool E2eProgram::restart()
         QTest::qFail("The screens did not load", __FILE__, __LINE__);
         return false;
     }
-    m_session->showAndDetect();
     QApplication::setActiveWindow(&host());
     v.setFocus();
     if (!settle()) {

@@ -23,6 +23,8 @@ public:
     CtlHost()
         : Widget(false)
     {
+        // Calls reach the screens whether or not a device is served.
+        ensureScreens();
     }
 
     // One monitor line; keys in the documented order (QJsonObject would sort them).
