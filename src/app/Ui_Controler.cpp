@@ -6,6 +6,7 @@
 
 #include <QQmlContext>
 #include <QQmlError>
+#include <QQuickWindow>
 #include <QWidget>
 
 Ui_Controler::Ui_Controler(QObject* parent)
@@ -30,6 +31,8 @@ void Ui_Controler::setupUi(QWidget* host, QObject* hid, std::function<void()> hi
     m_view->setObjectName(QStringLiteral("ui_View"));
     m_view->setResizeMode(QQuickWidget::SizeViewToRootObject);
     m_view->setClearColor(Qt::transparent);
+    // Hidden in the tray, the window needs no scene: it is rebuilt from the items on show.
+    m_view->quickWindow()->setPersistentSceneGraph(false);
     // A blank window would hide a broken document; say what failed at once.
     QObject::connect(m_view, &QQuickWidget::statusChanged, m_view, [view = m_view](QQuickWidget::Status s) {
         if (s == QQuickWidget::Error) {

@@ -23,6 +23,7 @@
 #include <QWindow>
 
 #include <atomic>
+#include <malloc.h>
 
 Q_LOGGING_CATEGORY(lcApp, "quorix.app")
 
@@ -88,10 +89,7 @@ Widget::Widget(bool withTray, QWidget* parent)
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
     m_releaseTimer.setInterval(kReleaseDelayMs);
     m_releaseTimer.setSingleShot(true);
-    connect(&m_releaseTimer, &QTimer::timeout, this, [] {
-        const qint64 advised = ResidentMemory::releaseFilePages();
-        qCDebug(lcApp, "Hidden: %lld kB of mapped files advised out", static_cast<long long>(advised / 1024));
-    });
+    connect(&m_releaseTimer, &QTimer::timeout, this, &Widget::releaseWhileHidden);
     if (withTray)
         createTrayIcon();
     auto* monitor = new HotplugMonitor(this);
@@ -325,6 +323,20 @@ void Widget::disconnectSequence()
     qDebug("Device DisConnect");
     setDeviceConnected(false);
     hideToTray();
+}
+
+void Widget::releaseWhileHidden()
+{
+    if (isVisible())
+        return;
+    // The native window goes with its pixel buffers; show() makes a new one in
+    // the same place. The scene went when the view hid, so its nodes are freed.
+    const QPoint at = pos();
+    destroy();
+    move(at);
+    malloc_trim(0);
+    const qint64 advised = ResidentMemory::releaseFilePages();
+    qCDebug(lcApp, "Hidden: %lld kB of mapped files advised out", static_cast<long long>(advised / 1024));
 }
 
 void Widget::showEvent(QShowEvent* event)

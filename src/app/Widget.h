@@ -57,6 +57,8 @@ public:
     void restoreWindow();
     // Hides to the tray, or minimises where no tray exists so the window stays reachable.
     void hideToTray();
+    // Gives back what a hidden window holds for nothing; runs a moment after it hides.
+    void releaseWhileHidden();
     virtual void showBalloon(const QString& title, const QString& text, int msecs);
 
     // HidOwner

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QEventLoop>
 #include <QMenu>
+#include <QQuickItem>
 #include <QTest>
 #include <QTimer>
 
@@ -111,6 +112,38 @@ private Q_SLOTS:
         noTray.controller()->onClose();
         QVERIFY(noTray.isVisible());
         QVERIFY(noTray.isMinimized());
+    }
+
+    // Hidden a while, the window gives up its native window, scene and pages; shown
+    // again it is where it was and looks as it did.
+    void hiddenWindowLetsGoAndComesBackAlike()
+    {
+        TrayHost host;
+        host.ensureScreens();
+        QQuickItem* root = host.view()->rootObject();
+        root->setProperty("visible", true);
+        root->setProperty("started", true);
+        host.move(120, 80);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        const QPoint at = host.pos();
+        const QImage before = host.grab().toImage();
+
+        host.controller()->onClose();
+        QVERIFY(!host.isVisible());
+        host.releaseWhileHidden();
+        QVERIFY(!host.testAttribute(Qt::WA_WState_Created));
+
+        host.restoreWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QCOMPARE(host.pos(), at);
+        QCOMPARE(host.grab().toImage(), before);
+
+        // A minimised window is still the user's: nothing is let go.
+        host.tray = false;
+        host.controller()->onClose();
+        host.releaseWhileHidden();
+        QVERIFY(host.testAttribute(Qt::WA_WState_Created));
     }
 
     void draggingMovesTheWindowByTheOffset()
