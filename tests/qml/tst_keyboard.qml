@@ -58,6 +58,20 @@ ScreenCase {
         compare(hidden.sort(), [113, 412, 503, 505, 506].sort())
     }
 
+    // A mouse never has the key caps made; a keyboard served after it gets them,
+    // with its stored functions.
+    function test_a_keyboard_after_a_mouse_gets_its_keys() {
+        callLog.setKeyedReturn("getDataList", "keyboardFunctionData/8", [3, 0, 0xE2, 0])
+        start("mouse")
+        keyboard = child(main, "keyboardMain")
+        verify(!keyboard.built)
+        main.deviceType = "keyboard"
+        main.initUI()
+        animationClock.advanceBy(1040)
+        compare(functionOf(301), [3, 0, 0xE2, 0])
+        verify(child(keyboard, "key102").visible)
+    }
+
     function test_loading_keeps_defaults_for_broken_entries() {
         callLog.setKeyedReturn("getDataList", "keyboardFunctionData/8", [3, 0, 0xE2, 0])
         callLog.setKeyedReturn("getDataList", "keyboardFunctionData/14", [0, 0, 999, 0])

@@ -83,7 +83,10 @@ function firstStart() {
     dpiPage.init(false, false)
     lightPage.init(false, false)
     systemSetting.init(false, false)
-    keyboardMain.init(false, false, 0)
+    // The key models are made on first use; a mouse never uses them, and a
+    // keyboard served later runs this first start again.
+    if (!mainIten.isMouse)
+        keyboardMain.init(false, false, 0)
     kbLightControl.init(false, false)
     bkLightEditor.init(false, false)
 

@@ -38,7 +38,15 @@ Item {
     ListModel { id: kdData4 }
     ListModel { id: kdData5 }
 
-    Component.onCompleted: {
+    // The models and their hundred-odd caps are most of this page's cost, and a
+    // mouse never shows them: they are made on first use.
+    property bool built: false
+    onVisibleChanged: if (visible) ensureBuilt()
+
+    function ensureBuilt() {
+        if (built)
+            return
+        built = true
         for (var r = 0; r < KeyTable.rows.length; ++r) {
             var row = KeyTable.rows[r]
             for (var p = 0; p < row.length; ++p) {
@@ -61,6 +69,7 @@ Item {
     }
 
     function entryModel(dataIndex) {
+        ensureBuilt()
         return models[KeyTable.rowOf(dataIndex)]
     }
 
@@ -71,6 +80,7 @@ Item {
     }
 
     function forEachEntry(action) {
+        ensureBuilt()
         for (var r = 0; r < models.length; ++r) {
             for (var p = 0; p < models[r].count; ++p)
                 action(models[r], p, models[r].get(p))
