@@ -175,7 +175,7 @@ private Q_SLOTS:
                               QStringLiteral("00 8c 04 00 00 00 00 00 6f")}));
     }
 
-    void noDeviceHidesTheWindow()
+    void noDeviceHidesTheWindowUntilOneComes()
     {
         makeHost(false, false);
         m_host->show();
@@ -185,6 +185,18 @@ private Q_SLOTS:
         QVERIFY(!Widget::deviceConnected());
         QVERIFY(!m_host->isVisible());
         QVERIFY(m_host->balloons.isEmpty());
+
+        // Waiting in the tray it has built no screens and let its window go; a
+        // device found then gets them, and the window comes back whole.
+        QCOMPARE(m_host->view()->status(), QQuickWidget::Null);
+        m_host->releaseWhileHidden();
+        m_sim->plug(SimulatedHid::Device::Mouse);
+        runNotifiedPass();
+        QVERIFY(Widget::deviceConnected());
+        QCOMPARE(m_host->view()->rootObject()->property("deviceType").toString(), QStringLiteral("mouse"));
+        m_host->restoreWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+        QCOMPARE(m_host->view()->grabFramebuffer().size(), QSize(1024, 640));
     }
 
     void aBurstOfNotificationsGivesOnePass()
