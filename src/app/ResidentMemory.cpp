@@ -26,12 +26,7 @@ struct Mapping
 bool parse(const QByteArray& line, Mapping* out)
 {
     // start-end perms offset dev inode [path]; the path may hold spaces.
-    const QList<QByteArray> fields = line.trimmed().split(' ');
-    QList<QByteArray> words;
-    for (const QByteArray& f : fields) {
-        if (!f.isEmpty())
-            words.append(f);
-    }
+    const QList<QByteArray> words = line.simplified().split(' ');
     if (words.size() < 5)
         return false;
     const int dash = words[0].indexOf('-');
@@ -45,13 +40,8 @@ bool parse(const QByteArray& line, Mapping* out)
     return dash > 0 && okStart && okEnd && out->end > out->start && out->perms.size() == 4;
 }
 
-} // namespace
-
-bool isReleasable(const QByteArray& mapsLine)
+bool releasable(const Mapping& m)
 {
-    Mapping m;
-    if (!parse(mapsLine, &m))
-        return false;
     if (m.inode == "0" || !m.path.startsWith('/'))
         return false;
     // A memfd (the JavaScript heap) is memory, not a file; without swap it stays.
@@ -60,9 +50,15 @@ bool isReleasable(const QByteArray& mapsLine)
     if (m.perms[0] != 'r')
         return false;
     // Dropping a shared writable page would write it back first; not ours to force.
-    if (m.perms[1] == 'w' && m.perms[3] == 's')
-        return false;
-    return true;
+    return !(m.perms[1] == 'w' && m.perms[3] == 's');
+}
+
+} // namespace
+
+bool isReleasable(const QByteArray& mapsLine)
+{
+    Mapping m;
+    return parse(mapsLine, &m) && releasable(m);
 }
 
 qint64 releaseFilePages(const QString& mapsPath)
@@ -77,7 +73,7 @@ qint64 releaseFilePages(const QString& mapsPath)
     bool unknownAdvice = false;
     for (const QByteArray& line : lines) {
         Mapping m;
-        if (!isReleasable(line) || !parse(line, &m))
+        if (!parse(line, &m) || !releasable(m))
             continue;
         const size_t length = m.end - m.start;
         if (madvise(reinterpret_cast<void*>(m.start), length, MADV_PAGEOUT) == 0)

@@ -6,8 +6,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 extern "C" Q_DECL_EXPORT int quorixctl_gui_main(int argc, char* argv[])
 {
     // No display is needed: the objects are the screens' own, drawn nowhere.
@@ -16,14 +14,8 @@ extern "C" Q_DECL_EXPORT int quorixctl_gui_main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorixctl"));
     Interrupts::install();
-    try {
+    return reportingErrors([] {
         Commands commands(parseOptions(QCoreApplication::arguments()));
         return commands.run();
-    } catch (const UsageError& e) {
-        std::fprintf(stderr, "quorixctl: %s\n", qPrintable(e.message));
-        return 2;
-    } catch (const Failure& e) {
-        std::fprintf(stderr, "quorixctl: %s\n", qPrintable(e.message));
-        return 1;
-    }
+    });
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
+
 // The command line of quorixctl: options, the command and its arguments.
 
 // A wrong command line: reported in one line, exit status 2.
@@ -18,6 +20,21 @@ struct Failure
 {
     QString message;
 };
+
+// Runs `body`, reporting the errors above as one line with their exit status.
+template <typename Body>
+int reportingErrors(Body&& body)
+{
+    try {
+        return body();
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "quorixctl: %s\n", qPrintable(e.message));
+        return 2;
+    } catch (const Failure& e) {
+        std::fprintf(stderr, "quorixctl: %s\n", qPrintable(e.message));
+        return 1;
+    }
+}
 
 struct Options
 {

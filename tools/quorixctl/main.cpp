@@ -73,7 +73,8 @@ int main(int argc, char* argv[])
         const QStringList arguments = QCoreApplication::arguments();
         if (!mayHoldToolkitOptions(arguments)) {
             const QString startedIn = QDir::currentPath();
-            try {
+            constexpr int kToWindowStack = -1;
+            const int status = reportingErrors([&] {
                 const Options options = parseOptions(arguments);
                 if (Lite::serves(options))
                     return Lite::run(options);
@@ -82,13 +83,10 @@ int main(int argc, char* argv[])
                 requireKnownCommand(options.command);
                 if (options.command != QLatin1String("warn"))
                     enterDataRoot(options);
-            } catch (const UsageError& e) {
-                std::fprintf(stderr, "quorixctl: %s\n", qPrintable(e.message));
-                return 2;
-            } catch (const Failure& e) {
-                std::fprintf(stderr, "quorixctl: %s\n", qPrintable(e.message));
-                return 1;
-            }
+                return kToWindowStack;
+            });
+            if (status != kToWindowStack)
+                return status;
             // The window host reads the command line afresh, relative names included.
             QDir::setCurrent(startedIn);
         }
